@@ -1,0 +1,56 @@
+// The map subsystem's message texts and report formats, exactly as shown and written.
+#pragma once
+
+namespace pyk::msg {
+
+inline constexpr const char* kFouNotFound = "fou file not found !!";
+inline constexpr const char* kConNotFound = "con file not found !!";
+inline constexpr const char* kDataInputError = "Data Input Error";
+inline constexpr const char* kOutputNotCreated = "Output file not created !!";
+inline constexpr const char* kOutputCannotPrepare = "Output file cannot repared !!!";
+inline constexpr const char* kModeNotAvailable = "This mode not available !!!";
+
+// Density report lines, in the order they are written.
+inline constexpr const char* kRepTitle = "<Fourier calculation>\n\n";
+inline constexpr const char* kRepPlane = "    Plane :  (%3.1f %3.1f %3.1f)\n";
+inline constexpr const char* kRepTypeFc = "    Type  : Fc\n";
+inline constexpr const char* kRepTypeDiff = "    Type  : (Fo-Fc)\n";
+inline constexpr const char* kRepTypePatterson = "    Type  : Patterson\n";
+inline constexpr const char* kRepTypeUnknown = "    Type  : ?\n";
+inline constexpr const char* kRepF000 = "    F(000)=%8.4f\n";
+inline constexpr const char* kRepF000Unknown = "    F(000)= ?\n";
+inline constexpr const char* kRepFmin = "    Fmin  =%8.4f\n";
+inline constexpr const char* kRepFmax = "    Fmax  =%8.4f\n";
+inline constexpr const char* kRepTotal = "    Total   Section =%d\n";
+inline constexpr const char* kRepCurrent = "    Current Section =%d\n";
+inline constexpr const char* kRepZLevel = "    Contour z level =%6.4f\n";
+inline constexpr const char* kRepDz = "    Contour dz      =%6.4f\n\n";
+inline constexpr const char* kRepListHead = "  Electron density p(xyz) list\n";
+inline constexpr const char* kRepColumns = "    x  y      p\n";
+inline constexpr const char* kRepSample = "  %3d%3d  %18.10e\n";
+
+}  // namespace pyk::msg
+
+// Refusals where a file goes beyond what the view can hold. Each names the
+// file (or path) and the limit.
+namespace pyk::msg {
+
+inline constexpr const char* kPathTooLong = "Path longer than 139 characters: ";
+inline constexpr const char* kTooManyRecords =
+    "%s: %d density records; at most 1,000,000 can be read";
+inline constexpr const char* kTooFewRecords =
+    "%s: record count %d; a map needs at least one density record";
+inline constexpr const char* kSymOpsRange =
+    "%s: %d symmetry operations; 0 .. 48 can be read";
+inline constexpr const char* kLatticeRange =
+    "%s: %d lattice translations; 0 .. 4 can be read";
+inline constexpr const char* kGridRange =
+    "%s: grid divisions %d %d %d; each must be 1 .. 149";
+inline constexpr const char* kCellInvalid =
+    "%s: cell %g %g %g %g %g %g; the edges must be positive and all six finite";
+inline constexpr const char* kDensityNotFinite =
+    "%s: the density of record %d is not a finite number";
+inline constexpr const char* kSectionPoints =
+    "%s: %lld points fall on one section; at most 1,000,000 can be collected";
+
+}  // namespace pyk::msg

@@ -1,0 +1,78 @@
+// Face, section, contour-density and height commands.
+#include "map/navigation.h"
+
+#include "map/messages.h"
+#include "map/section.h"
+
+namespace pyk {
+
+namespace {
+
+void Finish(ViewState& s, Platform& platform, MeshCalculator mesh) {
+  if (s.m_nViewMode == k3dMesh && mesh != nullptr) s.m_nStatus = mesh(s, platform);
+  platform.Invalidate();
+}
+
+void SetSection(ViewState& s, Platform& platform, MeshCalculator mesh, int n) {
+  if (!s.m_bMapValid) return;
+  if (n > s.m_nSectionCount) n = s.m_nSectionCount;
+  if (n < 0) n = 0;
+  s.m_nSection = n;
+  s.m_anSectionIndex[s.m_nPlane] = s.m_nSection;
+  ComputeSection(s);
+  Finish(s, platform, mesh);
+}
+
+void ScaleHeight(ViewState& s, Platform& platform, MeshCalculator mesh, float factor) {
+  s.m_fHeightScale *= factor;  // the factor also waits for a map loaded later
+  if (!s.m_bMapValid) return;
+  ComputeHeights(s);
+  Finish(s, platform, mesh);
+}
+
+}  // namespace
+
+void OnFace(ViewState& s, Platform& platform, int plane, MeshCalculator mesh) {
+  if (!s.m_bMapValid || s.m_nPlane == plane) return;
+  s.m_nPlane = plane;
+  s.m_anSectionIndex[plane] = s.m_nSection;
+  ComputeSection(s);
+  Finish(s, platform, mesh);
+}
+
+void OnFaceL(ViewState& s, Platform& platform, MeshCalculator mesh) { OnFace(s, platform, kPlane00L, mesh); }
+void OnFaceH(ViewState& s, Platform& platform, MeshCalculator mesh) { OnFace(s, platform, kPlaneH00, mesh); }
+void OnFaceK(ViewState& s, Platform& platform, MeshCalculator mesh) { OnFace(s, platform, kPlane0K0, mesh); }
+
+void OnSectionUp(ViewState& s, Platform& platform, MeshCalculator mesh) {
+  SetSection(s, platform, mesh, s.m_nSection + 1);
+}
+void OnSectionDown(ViewState& s, Platform& platform, MeshCalculator mesh) {
+  SetSection(s, platform, mesh, s.m_nSection - 1);
+}
+void GoToSection(ViewState& s, Platform& platform, int n, MeshCalculator mesh) { SetSection(s, platform, mesh, n); }
+
+void OnContourDensityDown(ViewState& s, Platform& platform) {
+  if (s.m_nViewMode == k3dMesh) {
+    platform.ShowMessage(msg::kModeNotAvailable);
+    return;
+  }
+  s.m_fContourStep = static_cast<float>(s.m_fContourStep * 1.1);
+  if (s.m_fContourStep > s.m_fMaxDensity) s.m_fContourStep = s.m_fMaxDensity;
+  platform.Invalidate();
+}
+
+void OnContourDensityUp(ViewState& s, Platform& platform) {
+  if (s.m_nViewMode == k3dMesh) {
+    platform.ShowMessage(msg::kModeNotAvailable);
+    return;
+  }
+  s.m_fContourStep = static_cast<float>(s.m_fContourStep * 0.9);
+  s.m_nContourLevels += 1;
+  platform.Invalidate();
+}
+
+void OnHeightDown(ViewState& s, Platform& platform, MeshCalculator mesh) { ScaleHeight(s, platform, mesh, 0.9f); }
+void OnHeightUp(ViewState& s, Platform& platform, MeshCalculator mesh) { ScaleHeight(s, platform, mesh, 1.1f); }
+
+}  // namespace pyk

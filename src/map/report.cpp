@@ -1,0 +1,59 @@
+// Report lines in order: head, contour conditions, range, section, then one
+// line per sample, v in the outer loop, both bounds included.
+#include "map/report.h"
+
+#include "map/messages.h"
+
+namespace pyk {
+
+void WriteDensityReport(const ViewState& s, FILE* out) {
+  std::fputs(msg::kRepTitle, out);
+  std::fprintf(out, msg::kRepPlane, double{s.m_afHkl[0]}, double{s.m_afHkl[1]}, double{s.m_afHkl[2]});
+  if (s.m_bCommandLine == 1) {
+    const char* type = nullptr;
+    switch (s.m_nMapType) {
+      case 0: type = msg::kRepTypeFc; break;
+      case 1: type = msg::kRepTypeDiff; break;
+      case 2: type = msg::kRepTypePatterson; break;
+      default: break;
+    }
+    if (type != nullptr) std::fputs(type, out);
+    std::fprintf(out, msg::kRepF000, double{s.m_fF000});
+  } else {
+    std::fputs(msg::kRepTypeUnknown, out);
+    std::fputs(msg::kRepF000Unknown, out);
+  }
+  std::fprintf(out, msg::kRepFmin, double{s.m_fMinDensity});
+  std::fprintf(out, msg::kRepFmax, double{s.m_fMaxDensity});
+  std::fprintf(out, msg::kRepTotal, s.m_nSectionCount);
+  std::fprintf(out, msg::kRepCurrent, s.m_nSection);
+  std::fprintf(out, msg::kRepZLevel, static_cast<double>(s.m_nSection) / s.m_nSectionCount);
+  std::fprintf(out, msg::kRepDz, double{s.m_fContourStep});
+  std::fputs(msg::kRepListHead, out);
+  std::fputs(msg::kRepColumns, out);
+  for (int v = 0; v <= s.m_nGridV; ++v) {
+    for (int u = 0; u <= s.m_nGridU; ++u) {
+      std::fprintf(out, msg::kRepSample, u, v, double{s.m_afSection[u][v]});
+    }
+  }
+}
+
+int WriteDensityList(ViewState& s, Platform& platform) {
+  FILE* out = s.m_szListFile[0] != '\0' ? std::fopen(s.m_szListFile, "w") : nullptr;
+  if (out == nullptr) {
+    platform.ShowMessage(msg::kOutputNotCreated);
+    s.m_nStatus = -1;
+    return 1;
+  }
+  WriteDensityReport(s, out);
+  // A report that could not be written whole (a full disk) counts as not created.
+  const bool written = std::ferror(out) == 0;
+  if (std::fclose(out) != 0 || !written) {
+    platform.ShowMessage(msg::kOutputNotCreated);
+    s.m_nStatus = -1;
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace pyk

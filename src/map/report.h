@@ -1,0 +1,18 @@
+// The density report: the current section written as a text list.
+#pragma once
+
+#include <cstdio>
+
+#include "view/platform.h"
+#include "view/state.h"
+
+namespace pyk {
+
+// Writes the report of the current section to m_szListFile. Returns 0, or 1
+// after "Output file not created !!" with m_nStatus set to -1.
+int WriteDensityList(ViewState& s, Platform& platform);
+
+// The report's lines written to an open stream.
+void WriteDensityReport(const ViewState& s, FILE* out);
+
+}  // namespace pyk

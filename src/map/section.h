@@ -1,0 +1,36 @@
+// Section extraction: symmetry expansion of the records onto the current
+// section, the periodic section grid, its model coordinates and heights.
+#pragma once
+
+#include <cstdint>
+
+#include "view/state.h"
+
+namespace pyk {
+
+// Axes of a plane's section: the normal (section count), u (rows) and v (columns).
+struct PlaneAxes {
+  int normal, u, v;
+};
+PlaneAxes AxesOf(int plane);
+
+// Extracts the section, its geometry and heights and sets m_nStatus to 0.
+// Does nothing while no complete map is held (m_bMapValid is 0). A section
+// index at or beyond the count selects its periodic equal.
+void ComputeSection(ViewState& s);
+void ExtractSection(ViewState& s);
+void ComputeSectionGeometry(ViewState& s);
+void ComputeHeights(ViewState& s);
+
+// Reduces (x, y, z) into the cell and appends it to the work lists when it
+// lies on the current section. Needs positive grid counts.
+void AddSectionPoint(ViewState& s, int64_t x, int64_t y, int64_t z, float density);
+
+// The largest number of points that the expansion collects on any one
+// section of any plane; needs positive grid counts.
+int64_t MaxSectionPoints(const ViewState& s);
+
+// The height base 0.3 * m_fMaxEdge / m_fMaxDensity; 0 for a map whose maximum is 0.
+float HeightBase(float maxEdge, float maxDensity);
+
+}  // namespace pyk

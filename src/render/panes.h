@@ -1,0 +1,17 @@
+// The six status-pane texts of the current section.
+#pragma once
+
+#include <string>
+
+#include "view/state.h"
+
+namespace pyk {
+
+struct PaneTexts {
+  std::string min, max, sect, no, pos, step;
+};
+
+// Each number formatted, its leading blanks removed and its prefix put in front.
+PaneTexts FormatPaneTexts(const ViewState& s);
+
+}  // namespace pyk

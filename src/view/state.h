@@ -1,0 +1,171 @@
+// The view's state record: every field of the loaded map, its section, the
+// settings, the colour table, the mouse and the mesh results, in fixed capacity.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace pyk {
+
+// Capacities of the record.
+constexpr int kMaxPoints = 1000000;       // density records of one map
+constexpr int kMaxSymOps = 48;            // symmetry operations
+constexpr int kMaxLattice = 4;            // lattice (centring) translations
+constexpr int kMaxGrid = 149;             // grid divisions along an in-plane axis
+constexpr int kSectionSize = kMaxGrid + 1;  // samples along a section axis
+constexpr int kMaxSectionPoints = 1000000;  // points collected on one section
+constexpr int kMaxMeshRecords = 30000;    // mesh records (entry 0 never written)
+constexpr int kPathSize = 140;            // path buffers, terminating zero included
+constexpr int kMaxPath = kPathSize - 1;   // longest path that fits
+
+// Display modes (m_nViewMode) and planes (m_nPlane).
+enum ViewMode : int { kContour = 0, k3dContour = 1, k3dMesh = 2 };
+enum Plane : int { kPlaneH00 = 0, kPlane0K0 = 1, kPlane00L = 2 };
+
+struct ViewState {
+  // Map records.
+  int32_t m_nPoints;
+  int32_t m_anPoint[kMaxPoints][3];
+  float m_afDensity[kMaxPoints];
+  float m_afDensityA[kMaxPoints];
+  float m_afDensityB[kMaxPoints];
+  int32_t m_bTwoColumn;
+  int32_t m_nColumn;
+
+  // Cell, grid and symmetry.
+  float m_afCell[6];
+  int32_t m_anGrid[3];
+  int32_t m_nSymOps;
+  int32_t m_anSymRot[kMaxSymOps][3][3];  // r1..r9 in file order
+  int32_t m_anSymTrans[kMaxSymOps][3];
+  int32_t m_nCentro;
+  int32_t m_nLattice;
+  int32_t m_anLatticeTrans[kMaxLattice][3];
+  // 1 while the records, cell, grid and symmetry form a complete map within
+  // the capacities; the section computation runs only then.
+  int32_t m_bMapValid;
+
+  // Contour conditions.
+  float m_afHkl[3];
+  int32_t m_nContourLevels;
+  int32_t m_nMapType;
+  float m_fF000;
+
+  // Density range and contour spacing.
+  float m_fMinDensity;
+  float m_fMaxDensity;
+  float m_fContourStep;
+
+  // Plane and section.
+  int32_t m_nPlane;
+  int32_t m_anSectionIndex[3];
+  int32_t m_nSection;
+  int32_t m_nSectionCount;
+  int32_t m_nGridU;
+  int32_t m_nGridV;
+
+  // Section grid and geometry.
+  float m_afSection[kSectionSize][kSectionSize];
+  float m_afSectionXYZ[kSectionSize][kSectionSize][3];
+  float m_afEdge[2];
+  float m_fPlaneAngle;
+  float m_afCenter[3];
+  float m_fMaxEdge;
+  float m_fHeightBase;
+  float m_fHeightScale;
+  float m_fEpsilon;
+
+  // Work lists of one section extraction.
+  int32_t m_nSecCount;
+  int32_t m_anSecX[kMaxSectionPoints];
+  int32_t m_anSecY[kMaxSectionPoints];
+  int32_t m_anSecZ[kMaxSectionPoints];
+  float m_afSecDensity[kMaxSectionPoints];
+
+  // Files.
+  char m_szCurDir[kPathSize];
+  char m_szIniPath[kPathSize];
+  char m_szMapFile[kPathSize];
+  char m_szListFile[kPathSize];
+  char m_szConFile[kPathSize];
+  int32_t m_bCommandLine;
+
+  // Shared control fields.
+  int32_t m_nViewMode;
+  int32_t m_nStatus;
+
+  // Settings file fields.
+  float m_afLightDiffuse[4];
+  float m_afLightAmbient[4];
+  float m_afLightSpecular[4];
+  float m_afLightPosition[4];
+  float m_fMatDiffuse;
+  float m_fMatAmbient;
+  float m_fMatSpecular;
+  float m_fMatShininess;
+  float m_afIniBackColor[3];
+  int32_t m_nContourBackColor;
+  int32_t m_nPositiveColor;
+  int32_t m_nNegativeColor;
+  int32_t m_nFontColor;
+  int32_t m_nFrameColor;
+  int32_t m_nWallColor;
+  int32_t m_nMeshColor;
+  int32_t m_nWindowWidth;
+  int32_t m_nWindowHeight;
+  int32_t m_nWindowLeft;
+  int32_t m_nWindowTop;
+  float m_fFovy;
+  float m_fNear;
+  float m_fFar;
+  float m_fEyeDistance;
+  float m_afMeshParam[4];
+  int32_t m_nMouseMode;
+
+  // Colours.
+  float m_afPalette[8][3];
+  float m_afColor[8][3];
+  float m_afHighlight[3];
+
+  // Window, renderer and contour drawing.
+  float m_fAspect;
+  float m_fViewRotX;
+  float m_fViewRotZ;
+  float m_fLineWidth;
+  int32_t m_bGradient;
+
+  // Mouse.
+  float m_fTransX, m_fTransY, m_fTransZ;
+  float m_fRotX, m_fRotY;
+  int32_t m_nMouseX, m_nMouseY;
+  int32_t m_nMouseButton;
+  uint8_t m_bRightButton;
+
+  // Mesh program paths and results.
+  std::string m_strMeshExe;
+  std::string m_strMeshInp;
+  std::string m_strMeshOut;
+  float m_afMeshAxis[7];
+  float m_afMeshView[6];
+  int32_t m_nMeshCount;
+  float m_afMeshX[kMaxMeshRecords];
+  float m_afMeshY[kMaxMeshRecords];
+  int32_t m_anMeshFlag[kMaxMeshRecords];
+};
+
+// The record, zero-filled and allocated once (about 40 MB).
+std::unique_ptr<ViewState> MakeViewState();
+
+// Sets the viewing defaults; the map, plane, section indices, density range,
+// contour spacing, status, paths and settings fields keep their values.
+void ResetViewState(ViewState& s);
+
+// Non-negative remainder of c by n, in 0 .. n-1; n must be positive.
+inline int32_t WrapIndex(int64_t c, int32_t n) {
+  if (c >= 0 && c < n) return static_cast<int32_t>(c);
+  int64_t r = c % n;
+  return static_cast<int32_t>(r < 0 ? r + n : r);
+}
+
+}  // namespace pyk

@@ -1,0 +1,106 @@
+// pyknoscope-report: writes the density report of a map's section, as the
+// viewer's "Show Density List" writes it, without opening an editor.
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+#include "console.h"
+#include "map/messages.h"
+#include "map/navigation.h"
+#include "map/reader.h"
+#include "map/report.h"
+#include "render/colors.h"
+#include "settings/startup.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: pyknoscope-report [--face l|h|k] [--section N] MAP REPORT CON\n"
+    "\n"
+    "Loads MAP with its contour conditions CON as the viewer does when started\n"
+    "with these file arguments (Pyknoscope.ini is read from the current folder),\n"
+    "optionally changes the face to (0 0 l), (h 0 0) or (0 k 0) and the section\n"
+    "number to N (held within 0 .. the section count), and writes the section's\n"
+    "density report to REPORT.\n"
+    "\n"
+    "Exit status 0 on success; 1 after the messages on standard error.\n";
+
+struct Options {
+  int plane = -1;
+  bool haveSection = false;
+  long section = 0;
+  std::string_view files[3];
+  int fileCount = 0;
+};
+
+int Usage(const char* problem) {
+  std::fprintf(stderr, "pyknoscope-report: %s\n\n%s", problem, kUsage);
+  return 1;
+}
+
+// Returns -1 to go on, otherwise the exit status.
+int ParseOptions(int argc, char** argv, Options& o) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    if (a == "--help" || a == "-h") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+    if (a == "--face") {
+      if (++i == argc) return Usage("--face needs l, h or k");
+      const std::string_view f = argv[i];
+      if (f == "l") {
+        o.plane = pyk::kPlane00L;
+      } else if (f == "h") {
+        o.plane = pyk::kPlaneH00;
+      } else if (f == "k") {
+        o.plane = pyk::kPlane0K0;
+      } else {
+        return Usage("--face needs l, h or k");
+      }
+    } else if (a == "--section") {
+      if (++i == argc) return Usage("--section needs a number");
+      char* end = nullptr;
+      errno = 0;
+      o.section = std::strtol(argv[i], &end, 10);
+      if (end == argv[i] || *end != '\0' || errno != 0) return Usage("--section needs a whole number");
+      o.haveSection = true;
+    } else if (a.size() > 1 && a[0] == '-' && a != "-") {
+      return Usage("unknown option");
+    } else {
+      if (o.fileCount == 3) return Usage("too many file arguments");
+      o.files[o.fileCount++] = a;
+    }
+  }
+  if (o.fileCount != 3) return Usage("MAP, REPORT and CON are needed");
+  return -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options o;
+  const int parsed = ParseOptions(argc, argv, o);
+  if (parsed >= 0) return parsed;
+
+  pyk::ConsolePlatform platform;
+  auto state = pyk::MakeViewState();
+  pyk::ViewState& s = *state;
+  pyk::ConstructView(s, platform);
+  pyk::PrepareViewWindow(s);
+  pyk::SetupColors(s);
+  if (pyk::LoadFromArguments(s, platform, o.files, 3) != 0) return 1;
+
+  if (o.plane >= 0) pyk::OnFace(s, platform, o.plane, nullptr);
+  if (o.haveSection) {
+    const long n = o.section < 0 ? 0 : (o.section > s.m_nSectionCount ? s.m_nSectionCount : o.section);
+    pyk::GoToSection(s, platform, static_cast<int>(n), nullptr);
+  }
+  if (pyk::WriteDensityList(s, platform) != 0) {
+    platform.ShowMessage(pyk::msg::kOutputCannotPrepare);
+    return 1;
+  }
+  return 0;
+}
