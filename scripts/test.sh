@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the normal build, the same tests under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of each
+# fuzzer. Exits non-zero on the first failure.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+"$top/scripts/setup.sh"
+fuzz_seconds=${PYK_FUZZ_SECONDS:-20}
+
+echo "== build and test =="
+cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$top/build" -j2
+ctest --test-dir "$top/build" --output-on-failure -j2
+
+echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
+cmake -S "$top" -B "$top/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPYK_SANITIZE=ON >/dev/null
+cmake --build "$top/build-asan" -j2
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir "$top/build-asan" --output-on-failure -j2
+
+echo "== fuzzers, ${fuzz_seconds} s each =="
+cmake -S "$top" -B "$top/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_CXX_COMPILER=clang++ -DPYK_FUZZ=ON -DPYK_TESTS=OFF -DPYK_BENCH=OFF >/dev/null
+cmake --build "$top/build-fuzz" -j2
+for f in map_reader con_reader ini_reader; do
+  corpus="$top/build-fuzz/corpus-$f"
+  mkdir -p "$corpus"
+  "$top/build-fuzz/fuzz/fuzz_$f" -max_total_time="$fuzz_seconds" -print_final_stats=0 \
+    "$corpus" "$top/fuzz/seeds/$f" 2>&1 | tail -n 3
+done
+echo "== all tests passed =="

@@ -1,0 +1,301 @@
+// The map and contour-file reader on real files: values, messages and refusals.
+#include "map/reader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "map/paths.h"
+#include "reference/fscanf_reader.h"
+#include "support/maps.h"
+
+namespace pyk::test {
+namespace {
+
+// Loads text as x.fou (with con text beside it unless null) through the file-dialog path.
+int LoadText(ViewState& s, RecordingPlatform& p, const TempDir& dir, const std::string& text,
+             const char* con = kConZ) {
+  const std::string map = dir.File("x.fou");
+  WriteText(map, text);
+  if (con != nullptr) WriteText(dir.File("x.con"), con);
+  std::strcpy(s.m_szMapFile, map.c_str());
+  return LoadMap(s, p);
+}
+
+TEST(Reader, TwoColumnTestLooksAtTheFifthToken) {
+  const struct {
+    const char* line;
+    bool two;
+  } rows[] = {
+      {"0 0 0 1.5 2.5\n", true},  {"0 0 0 1.5 2\n", false}, {"0 0 0 1.5\n", false},
+      {"0 0 0 1 2.5 7\n", true},  {"  0\t0 0 3 .5\r\n", true}, {"0 0 0 1.5 \0 2.5", false},
+      {"", false},
+  };
+  for (const auto& r : rows) EXPECT_EQ(LooksTwoColumn(r.line), r.two) << r.line;
+}
+
+TEST(Reader, LoadsRecordsCellGridSymmetryAndSpacing) {
+  TempDir dir;
+  auto s = FreshState();
+  RecordingPlatform p;
+  const std::string records = "0 0 0 2.37\n1 2 3 -0.5\n-1 14 3 1.0\n";
+  const std::string tail =
+      "10 12 14 90 100 110\n4 6 8\n2 1 1\n1 0 0 0 1 0 0 0 1 0 0 0\n-1 0 0 0 1 0 0 0 -1 0 3 4\n0 0 0\n";
+  ASSERT_EQ(LoadText(*s, p, dir, MapText(3, records, tail)), 0);
+  EXPECT_TRUE(p.events.empty());
+  EXPECT_EQ(s->m_nPoints, 3);
+  EXPECT_EQ(s->m_anPoint[2][0], -1);
+  EXPECT_EQ(s->m_anPoint[2][1], 14);
+  EXPECT_FLOAT_EQ(s->m_afDensity[1], -0.5f);
+  EXPECT_FLOAT_EQ(s->m_afCell[5], 110.0f);
+  EXPECT_EQ(s->m_anGrid[2], 8);
+  EXPECT_EQ(s->m_nSymOps, 2);
+  EXPECT_EQ(s->m_nCentro, 1);
+  EXPECT_EQ(s->m_anSymRot[1][2][2], -1);
+  EXPECT_EQ(s->m_anSymTrans[1][1], 3);
+  EXPECT_EQ(s->m_anSymTrans[1][2], 4);
+  EXPECT_FLOAT_EQ(s->m_fMinDensity, -0.5f);
+  EXPECT_FLOAT_EQ(s->m_fMaxDensity, 2.37f);
+  EXPECT_FLOAT_EQ(s->m_fContourStep, 0.14f);  // 2.87 / 20 truncated to two decimals
+  EXPECT_FLOAT_EQ(s->m_fF000, 123.5f);
+  EXPECT_EQ(s->m_nContourLevels, 20);
+  EXPECT_EQ(s->m_nStatus, 0);
+  EXPECT_EQ(s->m_nPlane, kPlane00L);
+  EXPECT_EQ(s->m_anSectionIndex[2], 0);
+  // A second load of another map starts its range afresh.
+  ASSERT_EQ(LoadText(*s, p, dir, MapText(1, "0 0 0 0.5\n", tail)), 0);
+  EXPECT_FLOAT_EQ(s->m_fMinDensity, 0.5f);
+  EXPECT_FLOAT_EQ(s->m_fMaxDensity, 0.5f);
+}
+
+TEST(Reader, TwoColumnFileShowsTheChosenColumn) {
+  for (int column : {0, 1}) {
+    TempDir dir;
+    auto s = FreshState();
+    s->m_nColumn = column;
+    RecordingPlatform p;
+    ASSERT_EQ(LoadText(*s, p, dir, MapText(2, "0 0 0 1.5 2.5\n1 0 0 -1.0 0.5\n", P1Tail(2, 2, 2))), 0);
+    EXPECT_EQ(s->m_bTwoColumn, 1);
+    EXPECT_FLOAT_EQ(s->m_afDensity[0], column == 0 ? 1.5f : 2.5f);
+    EXPECT_FLOAT_EQ(s->m_fMinDensity, column == 0 ? -1.0f : 0.5f);
+    EXPECT_FLOAT_EQ(s->m_afSection[0][0], column == 0 ? 1.5f : 2.5f);
+  }
+}
+
+TEST(Reader, PlaneAndStartingSectionFollowHkl) {
+  const struct {
+    const char* hkl;
+    int plane;
+    int index;
+  } rows[] = {
+      {"1 0 0", kPlaneH00, 0}, {"-1 0 0", kPlaneH00, 4}, {"0 2 0", kPlane0K0, 6},
+      {"0 1 0", kPlane0K0, 0}, {"0 0 1", kPlane00L, 0},  {"0 0 3", kPlane00L, 8},
+      {"1 1 0", kPlane0K0, 0},  // two non-zero: the previous plane stays (0 k 0 here)
+  };
+  for (const auto& r : rows) {
+    TempDir dir;
+    auto s = FreshState();
+    s->m_nPlane = kPlane0K0;
+    RecordingPlatform p;
+    const std::string con = std::string(r.hkl) + "\n20\n0\n100\n";
+    ASSERT_EQ(LoadText(*s, p, dir, MapText(1, "0 0 0 1.0\n", P1Tail(4, 6, 8)), con.c_str()), 0);
+    EXPECT_EQ(s->m_nPlane, r.plane) << r.hkl;
+    EXPECT_EQ(s->m_anSectionIndex[r.plane], r.index) << r.hkl;
+    EXPECT_EQ(s->m_nSectionCount, s->m_anGrid[r.plane]);
+  }
+}
+
+TEST(Reader, MissingContourFileAsksForConditions) {
+  for (bool ok : {false, true}) {
+    TempDir dir;
+    auto s = FreshState();
+    RecordingPlatform p;
+    p.answerOk = ok;
+    p.answerF000 = 400.0f;
+    p.answerLevels = 12;
+    ASSERT_EQ(LoadText(*s, p, dir, MapText(1, "0 0 0 1.0\n", P1Tail(2, 2, 2)), nullptr), 0);
+    ASSERT_EQ(p.events.size(), 1u);
+    EXPECT_EQ(p.events[0], "ask:230.00,32");
+    EXPECT_FLOAT_EQ(s->m_fF000, ok ? 400.0f : 230.0f);
+    EXPECT_EQ(s->m_nContourLevels, ok ? 12 : 32);
+    EXPECT_EQ(s->m_nPlane, kPlane00L);  // (0 0 1) kept
+    EXPECT_STREQ(s->m_szConFile, dir.File("x.con").c_str());
+  }
+}
+
+TEST(Reader, CommandLineLoadsGiveTheMessagesInOrder) {
+  TempDir dir;
+  const std::string map = dir.File("m.fou");
+  WriteText(map, MapText(1, "0 0 0 1.0\n", P1Tail(2, 2, 2)));
+  WriteText(dir.File("given.con"), kConZ);
+  const struct {
+    std::vector<std::string> words;
+    int result;
+    std::vector<std::string> messages;
+  } rows[] = {
+      {{map, dir.File("r.fmap"), dir.File("given.con")}, 0, {}},
+      {{map}, -1, {"con file not found !!", "Data Input Error"}},
+      {{map, dir.File("r.fmap"), dir.File("none.con")}, -1, {"con file not found !!", "Data Input Error"}},
+      {{dir.File("none.fou")}, -1, {"fou file not found !!", "Data Input Error"}},
+      {{dir.path().string()}, -1, {"fou file not found !!", "Data Input Error"}},  // a folder
+      {{std::string(140, 'a')}, -1, {"Path longer than 139 characters: " + std::string(140, 'a'), "Data Input Error"}},
+  };
+  for (const auto& r : rows) {
+    auto s = FreshState();
+    RecordingPlatform p;
+    std::vector<std::string_view> words(r.words.begin(), r.words.end());
+    EXPECT_EQ(LoadFromArguments(*s, p, words.data(), static_cast<int>(words.size())), r.result);
+    EXPECT_EQ(p.Messages(), r.messages) << r.words[0];
+    EXPECT_EQ(s->m_nStatus, r.result);
+    EXPECT_EQ(s->m_bCommandLine, 1);
+  }
+}
+
+TEST(Reader, BadFilesAreRefusedOrReadAsTheCRuntimeWould) {
+  const struct {
+    const char* what;
+    std::string text;
+    int result;
+    const char* message;  // substring of the only message, or null for none
+  } rows[] = {
+      {"empty file", "", -1, "record count 0"},
+      {"too many records", MapText(1000001, "", ""), -1, "1000001 density records"},
+      {"huge count", "t\n99999999999\n", -1, "1215752191 density records"},
+      {"negative count", MapText(-5, "", ""), -1, "record count -5"},
+      {"truncated in the records", MapText(3, "0 0 0 1.0\n1 1", ""), -1, "grid divisions 0 0 0"},
+      // A letter stops every later conversion, so the grid is never read.
+      {"letters in the cell", MapText(1, "0 0 0 1.0\n", "10 x 10 90 90 90\n2 2 2\n0 0 0\n"), -1, "grid divisions 0 0 0"},
+      {"negative cell edge", MapText(1, "0 0 0 1.0\n", "10 -3 10 90 90 90\n2 2 2\n0 0 0\n"), -1, "cell 10 -3 10 90 90 90"},
+      {"grid above 149", MapText(1, "0 0 0 1.0\n", P1Tail(2, 150, 2)), -1, "grid divisions 2 150 2"},
+      {"grid of zero", MapText(1, "0 0 0 1.0\n", P1Tail(0, 2, 2)), -1, "each must be 1 .. 149"},
+      {"49 operations", MapText(1, "0 0 0 1.0\n", "1 1 1 90 90 90\n2 2 2\n49 0 0\n"), -1, "49 symmetry operations"},
+      {"5 translations", MapText(1, "0 0 0 1.0\n", "1 1 1 90 90 90\n2 2 2\n0 0 5\n"), -1, "5 lattice translations"},
+      {"negative operations", MapText(1, "0 0 0 1.0\n", "1 1 1 90 90 90\n2 2 2\n-1 0 0\n"), -1, "-1 symmetry"},
+      {"not a number", MapText(1, "0 0 0 nan\n", P1Tail(2, 2, 2)), -1, "record 1 is not a finite"},
+      {"infinite density", MapText(1, "0 0 0 1e39\n", P1Tail(2, 2, 2)), -1, "record 1 is not a finite"},
+      {"CR LF line ends", "t\r\n1\r\n0 0 0 1.0\r\n1 1 1 90 90 90\r\n2 2 2\r\n0 0 0\r\n", 0, nullptr},
+      {"overlong title", std::string(200, 'T') + "\n1\n0 0 0 1.0\n" + P1Tail(2, 2, 2), -1, "record count 0"},
+      {"no symmetry at all", MapText(1, "0 0 0 1.0\n", "1 1 1 90 90 90 2 2 2 0 0 0"), 0, nullptr},
+  };
+  for (const auto& r : rows) {
+    TempDir dir;
+    auto s = FreshState();
+    RecordingPlatform p;
+    EXPECT_EQ(LoadText(*s, p, dir, r.text), r.result) << r.what;
+    const auto m = p.Messages();
+    if (r.message == nullptr) {
+      EXPECT_TRUE(m.empty()) << r.what;
+    } else {
+      ASSERT_EQ(m.size(), 1u) << r.what;
+      EXPECT_NE(m[0].find(r.message), std::string::npos) << r.what << ": " << m[0];
+      EXPECT_EQ(m[0].find(dir.File("x.fou")), 0u) << "names the file: " << m[0];
+      EXPECT_EQ(s->m_bMapValid, 0);
+    }
+    EXPECT_EQ(s->m_nStatus, r.result) << r.what;
+    EXPECT_LE(s->m_nPoints, kMaxPoints);
+  }
+}
+
+TEST(Reader, AValueThatDoesNotConvertKeepsItsField) {
+  TempDir dir;
+  auto s = FreshState();
+  RecordingPlatform p;
+  ASSERT_EQ(LoadText(*s, p, dir, MapText(2, "0 0 0 1.0\n1 1 1 2.0\n", P1Tail(2, 2, 2))), 0);
+  // A letter in record 2 stops every later conversion: the old record 2 and tail stay.
+  ASSERT_EQ(LoadText(*s, p, dir, MapText(2, "1 0 0 3.0\n0 1 x 9.0\n", P1Tail(5, 5, 5))), 0);
+  EXPECT_EQ(s->m_anPoint[0][0], 1);
+  EXPECT_EQ(s->m_anPoint[1][1], 1);
+  EXPECT_EQ(s->m_anPoint[1][2], 1);
+  EXPECT_FLOAT_EQ(s->m_afDensity[1], 2.0f);
+  EXPECT_EQ(s->m_anGrid[0], 2);
+  EXPECT_TRUE(p.Messages().empty());
+}
+
+TEST(Reader, FastReaderEqualsTheFscanfReader) {
+  const std::string files[] = {
+      MapText(3, "0 0 0 2.37\n 1   2 3 -5e-1\n-1 14 3 +1.0\n",
+              "10 12 14 90 100 110 4 6 8 2 1 1 1 0 0 0 1 0 0 0 1 0 0 0 -1 0 0 0 1 0 0 0 -1 0 3 4 0 0 0"),
+      MapText(2, "0 0 0 1.5 2.5\n1 0 0 -1.0 .5\n", P1Tail(2, 2, 2)),
+      MapText(3, "0 0 0 1.0\n1 1 x 2.0\n", P1Tail(2, 2, 2)),
+      std::string(150, '#') + "\n2\n0 0 0 1\n1 1 1 2\n" + P1Tail(2, 2, 2),
+      "t\n\n2 extra\n0 0 0 1.0\n1 1 1 2\n" + P1Tail(3, 3, 3),
+      "t\r\n2\r\n0 0 0 0x1p-2\r\n1 1 1 1e+\r\n" + P1Tail(3, 3, 3),
+  };
+  for (const auto& text : files) {
+    TempDir dir;
+    WriteText(dir.File("m.fou"), text);
+    auto a = FreshState();
+    auto b = FreshState();
+    RecordingPlatform p;
+    a->m_bCommandLine = 1;  // the contour file is not looked for
+    ReadMapFile(*a, p, dir.File("m.fou").c_str());
+    reference::ReadMapRecordsStdio(*b, dir.File("m.fou").c_str());
+    ASSERT_EQ(a->m_nPoints, b->m_nPoints) << text;
+    for (int n = 0; n < a->m_nPoints; ++n) {
+      for (int c = 0; c < 3; ++c) EXPECT_EQ(a->m_anPoint[n][c], b->m_anPoint[n][c]) << text;
+      EXPECT_EQ(a->m_afDensity[n], b->m_afDensity[n]) << text;
+      EXPECT_EQ(a->m_afDensityA[n], b->m_afDensityA[n]) << text;
+      EXPECT_EQ(a->m_afDensityB[n], b->m_afDensityB[n]) << text;
+    }
+    EXPECT_EQ(std::memcmp(a->m_afCell, b->m_afCell, sizeof a->m_afCell), 0) << text;
+    EXPECT_EQ(std::memcmp(a->m_anGrid, b->m_anGrid, sizeof a->m_anGrid), 0) << text;
+    EXPECT_EQ(std::memcmp(a->m_anSymRot, b->m_anSymRot, sizeof a->m_anSymRot), 0) << text;
+    EXPECT_EQ(std::memcmp(a->m_anSymTrans, b->m_anSymTrans, sizeof a->m_anSymTrans), 0) << text;
+    EXPECT_EQ(a->m_fMinDensity, b->m_fMinDensity);
+  }
+}
+
+TEST(Reader, ContourFileLinesConvertOnTheirOwn) {
+  const struct {
+    const char* text;
+    float h, k, l;
+    int levels, type;
+    float f000;
+  } rows[] = {
+      {"1 0 0\n15\n1\n88.5\n", 1, 0, 0, 15, 1, 88.5f},
+      {"0 1\n15 junk\n2\n", 0, 1, 1, 15, 2, 230.0f},  // l and F(000) keep their values
+      {"x\nx\nx\nx\n", 0, 0, 1, 32, 0, 230.0f},
+      {"0 0 1\r\n7\r\n", 0, 0, 1, 7, 0, 230.0f},
+      {"", 0, 0, 1, 32, 0, 230.0f},
+  };
+  for (const auto& r : rows) {
+    TempDir dir;
+    WriteText(dir.File("c.con"), r.text);
+    auto s = FreshState();
+    ASSERT_TRUE(ReadConFile(*s, dir.File("c.con").c_str()));
+    EXPECT_EQ(s->m_afHkl[0], r.h) << r.text;
+    EXPECT_EQ(s->m_afHkl[1], r.k) << r.text;
+    EXPECT_EQ(s->m_afHkl[2], r.l) << r.text;
+    EXPECT_EQ(s->m_nContourLevels, r.levels) << r.text;
+    EXPECT_EQ(s->m_nMapType, r.type) << r.text;
+    EXPECT_EQ(s->m_fF000, r.f000) << r.text;
+  }
+}
+
+TEST(Paths, ReportAndContourNamesDeriveFromTheMapPath) {
+  const struct {
+    const char* map;
+    const char* report;
+    const char* con;
+  } rows[] = {
+      {"/maps/a.fou", "/maps/a.fmap", "/maps/a.con"},
+      {"/my.maps/a.den", "/my.dmap", "/my.maps/a.con"},
+      {"/maps/A.FOU", "/maps/A.fmap", "/maps/A.con"},
+      {"/maps/a.map", "/maps/a", "/maps/a.con"},
+      {"abc", "abc", ".con"},
+  };
+  for (const auto& r : rows) {
+    EXPECT_EQ(ReportPathFor(r.map), r.report);
+    EXPECT_EQ(ConPathFor(r.map), r.con);
+  }
+  RecordingPlatform p;
+  char field[kPathSize] = "old";
+  EXPECT_TRUE(CopyPath(field, std::string(139, 'p'), p));
+  EXPECT_EQ(std::strlen(field), 139u);
+  EXPECT_FALSE(CopyPath(field, std::string(140, 'q'), p));
+  EXPECT_EQ(field[0], 'p');
+  EXPECT_EQ(p.Messages().size(), 1u);
+}
+
+}  // namespace
+}  // namespace pyk::test

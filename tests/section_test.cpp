@@ -1,0 +1,231 @@
+// Section extraction: symmetry images, first-wins fill, periodic closing, geometry and heights.
+#include "map/section.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "support/maps.h"
+
+namespace pyk::test {
+namespace {
+
+// A loaded-looking record: cell, grid and records set directly.
+std::unique_ptr<ViewState> Map(int nx, int ny, int nz, float gamma = 90.0f) {
+  auto s = FreshState();
+  const float cell[6] = {10, 12, 14, 90, 90, gamma};
+  for (int i = 0; i < 6; ++i) s->m_afCell[i] = cell[i];
+  s->m_anGrid[0] = nx;
+  s->m_anGrid[1] = ny;
+  s->m_anGrid[2] = nz;
+  s->m_nPlane = kPlane00L;
+  s->m_fMaxDensity = 5.0f;
+  s->m_bMapValid = 1;
+  return s;
+}
+
+void AddRecord(ViewState& s, int x, int y, int z, float d) {
+  const int n = s.m_nPoints++;
+  s.m_anPoint[n][0] = x;
+  s.m_anPoint[n][1] = y;
+  s.m_anPoint[n][2] = z;
+  s.m_afDensity[n] = d;
+}
+
+void AddOp(ViewState& s, const int r[9], const int t[3]) {
+  const int op = s.m_nSymOps++;
+  for (int k = 0; k < 9; ++k) s.m_anSymRot[op][k / 3][k % 3] = r[k];
+  for (int c = 0; c < 3; ++c) s.m_anSymTrans[op][c] = t[c];
+}
+
+// The grid fill written literally: for every grid point, search the collected points in order.
+std::vector<float> LiteralFill(const ViewState& s, std::vector<float> before) {
+  const PlaneAxes ax = AxesOf(s.m_nPlane);
+  const int32_t* coord[3] = {s.m_anSecX, s.m_anSecY, s.m_anSecZ};
+  for (int v = 0; v < s.m_nGridV; ++v) {
+    for (int u = 0; u < s.m_nGridU; ++u) {
+      for (int n = 0; n < s.m_nSecCount; ++n) {
+        if (coord[ax.u][n] == u && coord[ax.v][n] == v) {
+          before[static_cast<size_t>(u * kSectionSize + v)] = s.m_afSecDensity[n];
+          break;
+        }
+      }
+    }
+  }
+  return before;
+}
+
+TEST(Section, RecordOutsideTheCellReachesItsReducedPoint) {
+  auto s = Map(10, 10, 10);
+  AddRecord(*s, 12, -3, 0, 5.0f);
+  ComputeSection(*s);
+  for (int u = 0; u <= 10; ++u) {
+    for (int v = 0; v <= 10; ++v) {
+      const bool hit = u == 2 && v == 7;
+      EXPECT_EQ(s->m_afSection[u][v], hit ? 5.0f : 0.0f) << u << "," << v;
+    }
+  }
+  EXPECT_EQ(s->m_nStatus, 0);
+  EXPECT_EQ(s->m_nSectionCount, 10);
+}
+
+TEST(Section, FirstCollectedImageWinsAndUntouchedPointsKeepTheirValue) {
+  auto s = Map(4, 4, 4);
+  const int id[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+  const int inv[9] = {-1, 0, 0, 0, -1, 0, 0, 0, 1};  // a two-fold along z
+  const int none[3] = {0, 0, 0};
+  AddOp(*s, inv, none);
+  AddOp(*s, id, none);
+  AddRecord(*s, 1, 1, 0, 1.0f);   // its two-fold image lands on (3, 3)
+  AddRecord(*s, 3, 3, 0, 2.0f);   // its own position comes later than that image
+  AddRecord(*s, 2, 0, 0, 4.0f);   // own position first, then its image (2, 0) again
+  AddRecord(*s, 6, 4, 0, 5.0f);   // reduced onto (2, 0) too, but later
+  s->m_afSection[0][1] = 9.0f;     // reached by no point
+  ComputeSection(*s);
+  EXPECT_EQ(s->m_afSection[1][1], 1.0f);
+  EXPECT_EQ(s->m_afSection[3][3], 1.0f);
+  EXPECT_EQ(s->m_afSection[2][0], 4.0f);
+  EXPECT_EQ(s->m_afSection[0][1], 9.0f);
+  EXPECT_EQ(s->m_afSection[4][1], 9.0f);  // periodic repeat of row 0
+}
+
+TEST(Section, GridIsClosedPeriodically) {
+  auto s = Map(4, 6, 3);
+  for (int x = 0; x < 4; ++x) {
+    for (int y = 0; y < 6; ++y) AddRecord(*s, x, y, 0, static_cast<float>(10 * x + y));
+  }
+  ComputeSection(*s);
+  for (int v = 0; v <= 6; ++v) EXPECT_EQ(s->m_afSection[4][v], s->m_afSection[0][v % 6]);
+  for (int u = 0; u <= 4; ++u) EXPECT_EQ(s->m_afSection[u][6], s->m_afSection[u % 4][0]);
+  EXPECT_EQ(s->m_afSection[4][6], s->m_afSection[0][0]);
+  EXPECT_EQ(s->m_afSection[3][5], 35.0f);
+}
+
+TEST(Section, SymmetryExpansionEqualsTheLiteralSearch) {
+  // P2(1)/c-like operations with the centrosymmetry flag and two lattice translations.
+  auto s = Map(6, 8, 10);
+  const int id[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+  const int screw[9] = {-1, 0, 0, 0, 1, 0, 0, 0, -1};
+  const int t0[3] = {0, 0, 0};
+  const int t1[3] = {0, 4, 5};
+  AddOp(*s, id, t0);
+  AddOp(*s, screw, t1);
+  s->m_nLattice = 2;
+  s->m_anLatticeTrans[1][0] = 3;
+  s->m_anLatticeTrans[1][1] = 4;
+  s->m_nCentro = 1;
+  int k = 0;
+  for (int x = -2; x < 4; ++x) {
+    for (int y = 0; y < 5; ++y) {
+      for (int z = 0; z < 11; ++z) AddRecord(*s, x, y, z, static_cast<float>(++k));
+    }
+  }
+  for (int plane : {kPlaneH00, kPlane0K0, kPlane00L}) {
+    s->m_nPlane = plane;
+    for (int index = 0; index <= s->m_anGrid[plane] + 1; ++index) {
+      s->m_anSectionIndex[plane] = index;
+      std::vector<float> before(s->m_afSection[0], s->m_afSection[0] + kSectionSize * kSectionSize);
+      ComputeSection(*s);
+      const auto expected = LiteralFill(*s, before);
+      for (int u = 0; u < s->m_nGridU; ++u) {
+        for (int v = 0; v < s->m_nGridV; ++v) {
+          ASSERT_EQ(s->m_afSection[u][v], expected[static_cast<size_t>(u * kSectionSize + v)])
+              << "plane " << plane << " index " << index << " at " << u << "," << v;
+        }
+      }
+    }
+  }
+}
+
+TEST(Section, IndexAtOrBeyondTheCountSelectsItsPeriodicEqual) {
+  auto s = Map(4, 4, 5);
+  AddRecord(*s, 1, 1, 0, 3.0f);
+  AddRecord(*s, 1, 1, 2, 7.0f);
+  const struct {
+    int index;
+    float value;
+  } rows[] = {{0, 3.0f}, {5, 3.0f}, {7, 7.0f}, {10, 3.0f}, {2, 7.0f}};
+  for (const auto& r : rows) {
+    s->m_anSectionIndex[2] = r.index;
+    ComputeSection(*s);
+    EXPECT_EQ(s->m_afSection[1][1], r.value) << r.index;
+  }
+}
+
+TEST(Section, GeometryCentresTheParallelogram) {
+  const struct {
+    float gamma;
+    double cx, cy;
+  } rows[] = {{90.0f, 5.0, 6.0}, {120.0f, 5.0 - 3.0, 6.0 * std::sin(120.0 * 3.14159265 / 180.0)}};
+  for (const auto& r : rows) {
+    auto s = Map(5, 4, 2, r.gamma);
+    AddRecord(*s, 0, 0, 0, 1.0f);
+    ComputeSection(*s);
+    EXPECT_NEAR(s->m_afCenter[0], r.cx, 1e-5);
+    EXPECT_NEAR(s->m_afCenter[1], r.cy, 1e-5);
+    EXPECT_EQ(s->m_fMaxEdge, 12.0f);
+    EXPECT_FLOAT_EQ(s->m_fHeightBase, 12.0f * 0.3f / 5.0f);
+    const double c = r.gamma == 90.0f ? 0.0 : std::cos(120.0 * 3.14159265 / 180.0);
+    const double sn = std::sin(r.gamma * 3.14159265 / 180.0);
+    for (int u = 0; u <= 5; ++u) {
+      for (int v = 0; v <= 4; ++v) {
+        EXPECT_NEAR(s->m_afSectionXYZ[u][v][0], u * 10.0 / 5 + v * 12.0 * c / 4 - r.cx, 1e-5);
+        EXPECT_NEAR(s->m_afSectionXYZ[u][v][1], v * 12.0 * sn / 4 - r.cy, 1e-5);
+      }
+    }
+  }
+  // A right angle gives exactly zero cosine: the rectangle's corners are symmetric.
+  auto s = Map(5, 4, 2);
+  AddRecord(*s, 0, 0, 0, 1.0f);
+  ComputeSection(*s);
+  EXPECT_EQ(s->m_afSectionXYZ[0][0][0], -5.0f);
+  EXPECT_EQ(s->m_afSectionXYZ[5][4][0], 5.0f);
+  EXPECT_EQ(s->m_afSectionXYZ[5][4][1], 6.0f);
+}
+
+TEST(Section, HeightsFollowTheFactorAndStayFiniteForAZeroMaximum) {
+  auto s = Map(3, 3, 3);
+  AddRecord(*s, 1, 1, 0, 4.0f);
+  ComputeSection(*s);
+  const float x = s->m_afSectionXYZ[1][1][0];
+  EXPECT_FLOAT_EQ(s->m_afSectionXYZ[1][1][2], 4.0f * 12.0f * 0.3f / 5.0f);
+  s->m_fHeightScale = 2.0f;
+  ComputeHeights(*s);
+  EXPECT_FLOAT_EQ(s->m_afSectionXYZ[1][1][2], 2.0f * 4.0f * 12.0f * 0.3f / 5.0f);
+  EXPECT_EQ(s->m_afSectionXYZ[1][1][0], x);
+
+  auto z = Map(3, 3, 3);
+  z->m_fMaxDensity = 0.0f;
+  AddRecord(*z, 1, 1, 0, 0.0f);
+  AddRecord(*z, 2, 1, 0, -1.0f);
+  ComputeSection(*z);
+  EXPECT_EQ(z->m_fHeightBase, 0.0f);
+  for (int u = 0; u <= 3; ++u) {
+    for (int v = 0; v <= 3; ++v) EXPECT_EQ(z->m_afSectionXYZ[u][v][2], 0.0f);
+  }
+}
+
+TEST(Section, NothingIsComputedWithoutACompleteMap) {
+  auto s = FreshState();
+  s->m_nStatus = -1;
+  ComputeSection(*s);
+  EXPECT_EQ(s->m_nStatus, -1);
+}
+
+TEST(Section, MaxSectionPointsCountsEveryImage) {
+  auto s = Map(2, 3, 4);
+  const int id[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+  const int t0[3] = {0, 0, 0};
+  AddOp(*s, id, t0);
+  s->m_nLattice = 1;
+  s->m_nCentro = 1;
+  AddRecord(*s, 0, 0, 1, 1.0f);  // images (0,0,1) x3 and (0,0,-1)
+  AddRecord(*s, 1, 2, 1, 1.0f);
+  // Each record gives itself, its identity image, that image translated by
+  // 0 0 0 and the inverse; z = 1 collects the first three of both records.
+  EXPECT_EQ(MaxSectionPoints(*s), 6);
+}
+
+}  // namespace
+}  // namespace pyk::test
