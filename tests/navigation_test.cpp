@@ -1,0 +1,142 @@
+// Face, section, contour-density and height commands: state, recomputation and redraws.
+#include "map/navigation.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "map/reader.h"
+#include "support/maps.h"
+
+namespace pyk::test {
+namespace {
+
+int g_meshCalls = 0;
+int g_meshResult = 0;
+int FakeMesh(ViewState&, Platform&) {
+  ++g_meshCalls;
+  return g_meshResult;
+}
+
+// A loaded 4 x 6 x 20 P1 map whose densities tell the grid plane: 100 x + 10 y + z.
+std::unique_ptr<ViewState> Loaded(const TempDir& dir) {
+  std::string records;
+  int n = 0;
+  for (int x = 0; x < 4; ++x) {
+    for (int y = 0; y < 6; ++y) {
+      for (int z = 0; z < 20; ++z, ++n) {
+        records += std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(z) + " " +
+                   std::to_string(100 * x + 10 * y + z) + ".0\n";
+      }
+    }
+  }
+  WriteText(dir.File("n.fou"), MapText(n, records, P1Tail(4, 6, 20)));
+  WriteText(dir.File("n.con"), kConZ);
+  auto s = FreshState();
+  std::strcpy(s->m_szMapFile, dir.File("n.fou").c_str());
+  RecordingPlatform p;
+  EXPECT_EQ(LoadMap(*s, p), 0);
+  return s;
+}
+
+TEST(Navigation, SectionStepsHoldTheBoundsAndAlwaysRecompute) {
+  TempDir dir;
+  auto s = Loaded(dir);
+  RecordingPlatform p;
+  const struct {
+    bool up;
+    int start, expected;
+  } rows[] = {{true, 0, 1}, {true, 19, 20}, {true, 20, 20}, {false, 1, 0}, {false, 0, 0}, {false, 20, 19}};
+  for (const auto& r : rows) {
+    s->m_nSection = r.start;
+    s->m_afSection[0][0] = -1.0f;
+    p.events.clear();
+    if (r.up) {
+      OnSectionUp(*s, p, nullptr);
+    } else {
+      OnSectionDown(*s, p, nullptr);
+    }
+    EXPECT_EQ(s->m_nSection, r.expected);
+    EXPECT_EQ(s->m_anSectionIndex[kPlane00L], r.expected);
+    EXPECT_EQ(s->m_afSection[0][0], static_cast<float>(r.expected % 20));  // section 20 shows plane 0
+    EXPECT_EQ(p.events, std::vector<std::string>{"invalidate"});
+  }
+}
+
+TEST(Navigation, FacesCarryTheSectionNumberAndTheSameFaceDoesNothing) {
+  TempDir dir;
+  auto s = Loaded(dir);
+  RecordingPlatform p;
+  s->m_nSection = 3;
+  OnFaceH(*s, p, nullptr);  // section 3 along x
+  EXPECT_EQ(s->m_nPlane, kPlaneH00);
+  EXPECT_EQ(s->m_nSectionCount, 4);
+  EXPECT_EQ(s->m_nGridU, 6);
+  EXPECT_EQ(s->m_nGridV, 20);
+  EXPECT_EQ(s->m_afSection[2][5], 325.0f);
+  OnFaceH(*s, p, nullptr);
+  OnFaceL(*s, p, nullptr);  // back: section 3 along z
+  EXPECT_EQ(s->m_afSection[1][2], 123.0f);
+  OnFaceK(*s, p, nullptr);
+  EXPECT_EQ(s->m_afSection[2][4], 234.0f);
+  EXPECT_EQ(p.events, std::vector<std::string>(3, "invalidate"));
+  EXPECT_TRUE(FaceChecked(*s, kPlane0K0));
+  EXPECT_FALSE(FaceChecked(*s, kPlane00L));
+}
+
+TEST(Navigation, MeshModeRecalculatesAndRefusesContourDensity) {
+  TempDir dir;
+  auto s = Loaded(dir);
+  RecordingPlatform p;
+  s->m_nViewMode = k3dMesh;
+  g_meshCalls = 0;
+  g_meshResult = 1;
+  OnSectionUp(*s, p, FakeMesh);
+  EXPECT_EQ(s->m_nStatus, 1);
+  OnHeightUp(*s, p, FakeMesh);
+  OnFaceH(*s, p, FakeMesh);
+  EXPECT_EQ(g_meshCalls, 3);
+  const float step = s->m_fContourStep;
+  OnContourDensityUp(*s, p);
+  OnContourDensityDown(*s, p);
+  EXPECT_EQ(s->m_fContourStep, step);
+  EXPECT_FALSE(ContourDensityEnabled(*s));
+  EXPECT_EQ(p.Messages(), std::vector<std::string>(2, "This mode not available !!!"));
+  s->m_nViewMode = k3dContour;
+  OnSectionUp(*s, p, FakeMesh);
+  EXPECT_EQ(g_meshCalls, 3);
+  EXPECT_EQ(s->m_nStatus, 0);
+}
+
+TEST(Navigation, ContourDensityAndHeightFactors) {
+  auto s = FreshState();
+  RecordingPlatform p;
+  s->m_fContourStep = 1.0f;
+  s->m_fMaxDensity = 1.05f;
+  OnContourDensityDown(*s, p);
+  EXPECT_EQ(s->m_fContourStep, 1.05f);
+  s->m_nContourLevels = 32;
+  OnContourDensityUp(*s, p);
+  EXPECT_EQ(s->m_fContourStep, static_cast<float>(1.05f * 0.9));
+  EXPECT_EQ(s->m_nContourLevels, 33);
+  for (int i = 0; i < 3; ++i) OnHeightUp(*s, p, nullptr);
+  EXPECT_NEAR(s->m_fHeightScale, 1.331, 1e-6);
+  OnHeightDown(*s, p, nullptr);
+  EXPECT_NEAR(s->m_fHeightScale, 1.331 * 0.9, 1e-6);
+}
+
+TEST(Navigation, BeforeAnyMapTheViewStaysEmpty) {
+  auto s = FreshState();
+  s->m_nStatus = -1;
+  RecordingPlatform p;
+  OnFaceH(*s, p, nullptr);
+  OnSectionUp(*s, p, nullptr);
+  OnSectionDown(*s, p, nullptr);
+  OnHeightUp(*s, p, nullptr);
+  EXPECT_EQ(s->m_nStatus, -1);
+  EXPECT_EQ(s->m_nSection, 0);
+  EXPECT_TRUE(p.events.empty());
+}
+
+}  // namespace
+}  // namespace pyk::test
