@@ -241,7 +241,8 @@ int ReadMapFile(ViewState& s, Platform& platform, const char* path) {
     }
   }
   if (CheckDensities(s, platform, path) != 0) return -1;
-  const int64_t onSection = MaxSectionPoints(s);
+  // Only when there are more images than the work lists hold can one section overflow them.
+  const int64_t onSection = ImageCount(s) > kMaxSectionPoints ? MaxSectionPoints(s) : 0;
   if (onSection > kMaxSectionPoints) {
     return Refuse(platform, msg::kSectionPoints, path, static_cast<long long>(onSection));
   }

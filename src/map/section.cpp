@@ -172,16 +172,29 @@ void ComputeSection(ViewState& s) {
   s.m_nStatus = 0;
 }
 
+int64_t ImageCount(const ViewState& s) {
+  const int64_t perRecord = 1 + int64_t{s.m_nSymOps} * (1 + int64_t{s.m_nLattice} * (s.m_nCentro == 1 ? 2 : 1));
+  return int64_t{s.m_nPoints} * perRecord;
+}
+
 int64_t MaxSectionPoints(const ViewState& s) {
-  // Points per grid plane, for each of the three normals.
-  int64_t counts[3][kMaxGrid] = {};
+  // Points per grid plane for each of the three normals, in four interleaved
+  // copies so that runs of equal coordinates do not serialise the increments.
+  int32_t counts[4][3][kMaxGrid] = {};
   const int32_t* grid = s.m_anGrid;
+  unsigned k = 0;
   ForEachImage(s, [&](const int64_t p[3], float) {
-    for (int a = 0; a < 3; ++a) ++counts[a][WrapIndex(p[a], grid[a])];
+    auto& c = counts[k++ & 3];
+    ++c[0][WrapIndex(p[0], grid[0])];
+    ++c[1][WrapIndex(p[1], grid[1])];
+    ++c[2][WrapIndex(p[2], grid[2])];
   });
   int64_t most = 0;
   for (int a = 0; a < 3; ++a) {
-    for (int i = 0; i < grid[a]; ++i) most = counts[a][i] > most ? counts[a][i] : most;
+    for (int i = 0; i < grid[a]; ++i) {
+      const int64_t n = int64_t{counts[0][a][i]} + counts[1][a][i] + counts[2][a][i] + counts[3][a][i];
+      most = n > most ? n : most;
+    }
   }
   return most;
 }

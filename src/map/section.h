@@ -26,6 +26,9 @@ void ComputeHeights(ViewState& s);
 // lies on the current section. Needs positive grid counts.
 void AddSectionPoint(ViewState& s, int64_t x, int64_t y, int64_t z, float density);
 
+// The number of images the expansion walks: every record and all its images.
+int64_t ImageCount(const ViewState& s);
+
 // The largest number of points that the expansion collects on any one
 // section of any plane; needs positive grid counts.
 int64_t MaxSectionPoints(const ViewState& s);

@@ -1,0 +1,102 @@
+// Loading and section extraction of large maps, beside the straightforward fscanf reader.
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "map/reader.h"
+#include "map/section.h"
+#include "reference/fscanf_reader.h"
+#include "view/platform.h"
+#include "view/state.h"
+
+namespace {
+
+class QuietPlatform : public pyk::Platform {
+ public:
+  void ShowMessage(const char* text) override { std::fprintf(stderr, "%s\n", text); }
+  bool AskContourConditions(float&, int&) override { return false; }
+  void Invalidate() override {}
+};
+
+// A P1 map of 1,000,000 records on a 100 x 100 x 100 grid, identity listed (about 26 MB).
+const std::string& MillionRecordMap() {
+  static const std::string path = [] {
+    const std::string p = "/tmp/pyk-bench-" + std::to_string(::getpid()) + "-p1.fou";
+    FILE* f = std::fopen(p.c_str(), "w");
+    std::fprintf(f, "P1 benchmark map\n1000000\n");
+    unsigned seed = 12345;
+    for (int x = 0; x < 100; ++x) {
+      for (int y = 0; y < 100; ++y) {
+        for (int z = 0; z < 100; ++z) {
+          seed = seed * 1103515245u + 12345u;
+          const double d = (static_cast<int>(seed >> 8) % 2000000) / 100000.0 - 5.0;
+          std::fprintf(f, "%4d%4d%4d %13.6e\n", x, y, z, d);
+        }
+      }
+    }
+    std::fprintf(f, "20.0 21.0 22.0 90.0 95.0 90.0\n100 100 100\n1 0 0\n1 0 0 0 1 0 0 0 1 0 0 0\n");
+    std::fclose(f);
+    const std::string con = p.substr(0, p.size() - 4) + ".con";
+    f = std::fopen(con.c_str(), "w");
+    std::fprintf(f, "0 0 1\n20\n0\n1000.0\n");
+    std::fclose(f);
+    return p;
+  }();
+  return path;
+}
+
+pyk::ViewState& State() {
+  static auto s = pyk::MakeViewState();
+  return *s;
+}
+
+void Prepare(pyk::ViewState& s, const std::string& map) {
+  std::strcpy(s.m_szMapFile, map.c_str());
+  const std::string con = map.substr(0, map.size() - 4) + ".con";
+  std::strcpy(s.m_szConFile, con.c_str());
+  s.m_bCommandLine = 1;
+}
+
+void BM_ReadMapFile_1M(benchmark::State& st) {
+  auto& s = State();
+  QuietPlatform p;
+  Prepare(s, MillionRecordMap());
+  for (auto _ : st) benchmark::DoNotOptimize(pyk::ReadMapFile(s, p, s.m_szMapFile));
+  st.SetBytesProcessed(static_cast<int64_t>(st.iterations()) * 26000000);
+}
+BENCHMARK(BM_ReadMapFile_1M)->Unit(benchmark::kMillisecond);
+
+void BM_FscanfReader_1M(benchmark::State& st) {
+  auto& s = State();
+  Prepare(s, MillionRecordMap());
+  for (auto _ : st) benchmark::DoNotOptimize(pyk::reference::ReadMapRecordsStdio(s, s.m_szMapFile));
+  st.SetBytesProcessed(static_cast<int64_t>(st.iterations()) * 26000000);
+}
+BENCHMARK(BM_FscanfReader_1M)->Unit(benchmark::kMillisecond);
+
+void BM_LoadMap_1M(benchmark::State& st) {
+  auto& s = State();
+  QuietPlatform p;
+  Prepare(s, MillionRecordMap());
+  for (auto _ : st) benchmark::DoNotOptimize(pyk::LoadMap(s, p));
+}
+BENCHMARK(BM_LoadMap_1M)->Unit(benchmark::kMillisecond);
+
+void BM_ComputeSection_1M(benchmark::State& st) {
+  auto& s = State();
+  QuietPlatform p;
+  Prepare(s, MillionRecordMap());
+  if (pyk::LoadMap(s, p) != 0) st.SkipWithError("load failed");
+  int section = 0;
+  for (auto _ : st) {
+    s.m_anSectionIndex[s.m_nPlane] = section++ % 100;
+    pyk::ComputeSection(s);
+  }
+}
+BENCHMARK(BM_ComputeSection_1M)->Unit(benchmark::kMillisecond);
+
+}  // namespace
