@@ -1,0 +1,59 @@
+// Contour tracing of a section: the levels, the crossing points of each cell
+// and the segments (line type) or polygons (gradient type) they give, sent to
+// a sink. No OpenGL here; the renderer and the tests are sinks.
+#pragma once
+
+#include "view/state.h"
+
+namespace pyk {
+
+// More levels than this are not traced: a tiny step would otherwise make one
+// paint take minutes. The lowest levels are kept.
+constexpr int kMaxContourLevels = 1000;
+
+struct Point2 {
+  float x, y;
+};
+
+// The levels of one draw: L(k) = min + k * step for k = 0 .. count-1.
+struct ContourLevels {
+  int count;     // 0 when the quotient range / step is not finite or beyond a 32-bit integer
+  float min;
+  float step;
+  float nudge;   // (max - min) * epsilon: a corner exactly on a level counts as above it
+  float epsilon;
+};
+
+ContourLevels ComputeContourLevels(float minDensity, float maxDensity, float step, float epsilon);
+// Level k in single precision.
+float ContourLevel(const ContourLevels& levels, int k);
+
+// The crossing of level on the edge from a to b, interpolated from the
+// endpoint with the smaller value; (0, 0) when the values differ by less than epsilon.
+Point2 ContourCrossing(float xa, float ya, float va, float xb, float yb, float vb, float level, float epsilon);
+
+class ContourSink {
+ public:
+  virtual ~ContourSink() = default;
+  // A contour segment of level k (line type).
+  virtual void Segment(Point2 a, Point2 b, int k) = 0;
+  // The part of a cell below level k, 3 to 6 vertices in boundary order (gradient type).
+  virtual void Polygon(const Point2* v, int n, int k) = 0;
+};
+
+// One cell: corner positions and values counter-clockwise from [u][v].
+struct ContourCell {
+  Point2 p[4];
+  float value[4];
+};
+
+// Traces one cell at level k: segments in line type, the fill below the level in gradient type.
+void TraceCell(const ContourCell& cell, const ContourLevels& levels, int k, bool gradient, ContourSink& sink);
+
+// Corners of cell (u, v) of the current section.
+ContourCell CellOf(const ViewState& s, int u, int v);
+
+// Every cell (v outer, u inner) at every level in ascending order. Returns the level count.
+int TraceSection(const ViewState& s, bool gradient, ContourSink& sink);
+
+}  // namespace pyk

@@ -1,0 +1,163 @@
+// Contour tracing geometry: levels, crossings, saddle pairing and the fill table.
+#include "render/contour.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <set>
+#include <vector>
+
+namespace pyk {
+namespace {
+
+struct Recorder : ContourSink {
+  struct Shape {
+    std::vector<Point2> v;
+    int k;
+  };
+  void Segment(Point2 a, Point2 b, int k) override { segments.push_back({{a, b}, k}); }
+  void Polygon(const Point2* v, int n, int k) override { polygons.push_back({std::vector<Point2>(v, v + n), k}); }
+  std::vector<Shape> segments, polygons;
+};
+
+bool Same(Point2 a, Point2 b) { return std::fabs(a.x - b.x) < 1e-6f && std::fabs(a.y - b.y) < 1e-6f; }
+
+// The unit square cell c0 (0,0), c1 (1,0), c2 (1,1), c3 (0,1).
+ContourCell Square(float v0, float v1, float v2, float v3) {
+  return {{{0, 0}, {1, 0}, {1, 1}, {0, 1}}, {v0, v1, v2, v3}};
+}
+
+// A single level at `level` (min = level, step 1).
+ContourLevels At(float level) { return ComputeContourLevels(level, level + 0.5f, 1.0f, 1e-7f); }
+
+TEST(Contour, LevelCount) {
+  const struct {
+    float min, max, step;
+    int count;
+  } rows[] = {
+      {-0.5f, 2.37f, 0.14f, 21}, {0.0f, 1.0f, 0.25f, 5}, {0.0f, 1.0f, 0.0f, 0},
+      {0.0f, 1.0f, NAN, 0},      {0.0f, 1.0f, -5.0f, 1}, {0.0f, 1.0f, -0.1f, 0},
+      {0.0f, 1.0f, 1e-6f, kMaxContourLevels}, {0.0f, 1e9f, 1e-3f, 0},  // quotient beyond 32 bits
+      {2.0f, 2.0f, 0.5f, 1},
+  };
+  for (const auto& r : rows) {
+    EXPECT_EQ(ComputeContourLevels(r.min, r.max, r.step, 1e-7f).count, r.count) << r.min << " " << r.max << " " << r.step;
+  }
+  const ContourLevels l = ComputeContourLevels(-0.5f, 2.37f, 0.14f, 1e-7f);
+  EXPECT_EQ(ContourLevel(l, 0), -0.5f);
+  EXPECT_EQ(ContourLevel(l, 20), static_cast<float>(-0.5 + 20 * double{0.14f}));
+  EXPECT_FLOAT_EQ(l.nudge, 2.87e-7f);
+}
+
+TEST(Contour, CrossingInterpolatesFromTheLowerEnd) {
+  const struct {
+    float xa, ya, va, xb, yb, vb, level;
+    Point2 p;
+  } rows[] = {
+      {0, 0, 0, 4, 2, 2, 1, {2, 1}},  {4, 2, 2, 0, 0, 0, 1, {2, 1}}, {0, 0, 1, 1, 0, 0, 1, {0, 0}},
+      {0, 0, 1, 1, 0, 1.00000001f, 1, {0, 0}},  // values closer than epsilon: the origin
+      {3, 3, 5, 3, 5, 5.00000005f, 5, {0, 0}},
+  };
+  for (const auto& r : rows) {
+    const Point2 p = ContourCrossing(r.xa, r.ya, r.va, r.xb, r.yb, r.vb, r.level, 1e-7f);
+    EXPECT_TRUE(Same(p, r.p)) << p.x << "," << p.y;
+  }
+}
+
+TEST(Contour, LineTypeCountsAndSaddlePairing) {
+  const struct {
+    ContourCell cell;
+    float level;
+    std::vector<std::pair<Point2, Point2>> segments;
+  } rows[] = {
+      {Square(0, 0, 0, 0), 1, {}},                              // all below: nothing
+      {Square(2, 2, 2, 2), 1, {}},                              // all above
+      {Square(0, 2, 2, 0), 1, {{{0.5f, 0}, {0.5f, 1}}}},        // edges 0 and 2
+      {Square(1, 0, 0, 0), 1, {{{0, 0}, {0, 0}}}},              // corner on the level counts above: both crossings at c0
+      {Square(1, 0, 1, 0), 0.5f, {{{0.5f, 0}, {0, 0.5f}}, {{1, 0.5f}, {0.5f, 1}}}},  // tie: P1-P4, P2-P3
+      {Square(1, 0, 0.9f, 0), 0.5f, {{{0.5f, 0}, {0, 0.5f}}, {{1, 0.5f / 0.9f}, {0.5f / 0.9f, 1}}}},
+      {Square(1, 0, 1, 0.2f), 0.5f, {{{0.375f, 1}, {0, 0.625f}}, {{0.5f, 0}, {1, 0.5f}}}},  // d12 < d14: P3-P4, P1-P2
+  };
+  for (const auto& r : rows) {
+    Recorder rec;
+    TraceCell(r.cell, At(r.level), 0, false, rec);
+    ASSERT_EQ(rec.segments.size(), r.segments.size());
+    for (size_t i = 0; i < r.segments.size(); ++i) {
+      EXPECT_TRUE(Same(rec.segments[i].v[0], r.segments[i].first)) << i << ": " << rec.segments[i].v[0].x << "," << rec.segments[i].v[0].y;
+      EXPECT_TRUE(Same(rec.segments[i].v[1], r.segments[i].second)) << i << ": " << rec.segments[i].v[1].x << "," << rec.segments[i].v[1].y;
+    }
+  }
+}
+
+TEST(Contour, SaddleFillsFollowThePairing) {
+  const struct {
+    ContourCell cell;
+    std::vector<int> sizes;  // polygon vertex counts in order
+    Point2 first;            // first vertex of the first polygon
+  } rows[] = {
+      {Square(1, 0, 1, 0), {6}, {0.5f, 0}},                 // tie, V0 > V1: hexagon P1, c1, P2, P3, c3, P4
+      {Square(0, 1, 0, 1), {3, 3}, {0, 0}},                 // tie, V0 <= V1: triangles c0, P1, P4 and P2, c2, P3
+      {Square(1, 0, 1, 0.2f), {3, 3}, {0.5f, 0}},           // d12 < d14, V0 > V1: triangles P1, c1, P2 and P3, c3, P4
+      {Square(0, 1, 0, 0.8f), {6}, {0, 0}},                 // d12 < d14, V0 <= V1: hexagon c0, P1, P2, c2, P3, P4
+  };
+  for (const auto& r : rows) {
+    Recorder rec;
+    TraceCell(r.cell, At(0.5f), 0, true, rec);
+    ASSERT_EQ(rec.polygons.size(), r.sizes.size());
+    for (size_t i = 0; i < r.sizes.size(); ++i) EXPECT_EQ(rec.polygons[i].v.size(), static_cast<size_t>(r.sizes[i]));
+    EXPECT_TRUE(Same(rec.polygons[0].v[0], r.first));
+  }
+}
+
+// Every row of the two-crossing table fills exactly the corners below the level.
+TEST(Contour, TwoCrossingFillsHoldTheCornersBelowTheLevel) {
+  std::mt19937 rng(7);
+  std::uniform_real_distribution<float> value(0.0f, 1.0f);
+  std::set<std::pair<int, int>> rows;  // (crossed edges, corners below), both as bit masks
+  for (int trial = 0; trial < 20000; ++trial) {
+    const ContourCell c = Square(value(rng), value(rng), value(rng), value(rng));
+    Recorder rec;
+    TraceCell(c, At(0.5f), 0, true, rec);
+    int below = 0;
+    for (float v : c.value) below += v < 0.5f;
+    if (below == 0) {
+      EXPECT_TRUE(rec.polygons.empty());
+      continue;
+    }
+    if (below == 4) {
+      ASSERT_EQ(rec.polygons.size(), 1u);
+      EXPECT_EQ(rec.polygons[0].v.size(), 4u);
+      continue;
+    }
+    const bool saddle = (c.value[0] < 0.5f) == (c.value[2] < 0.5f) && (c.value[1] < 0.5f) == (c.value[3] < 0.5f);
+    if (saddle) continue;
+    ASSERT_EQ(rec.polygons.size(), 1u);
+    const auto& poly = rec.polygons[0].v;
+    int corners = 0;
+    int cornerMask = 0;
+    int crossedMask = 0;
+    for (const Point2& p : poly) {
+      for (int m = 0; m < 4; ++m) {
+        if (Same(p, c.p[m])) {
+          ++corners;
+          cornerMask |= 1 << m;
+          EXPECT_LT(c.value[m], 0.5f) << "corner " << m << " above the level is filled";
+        }
+      }
+      if (p.y == 0 && p.x > 0 && p.x < 1) crossedMask |= 1;
+      if (p.x == 1 && p.y > 0 && p.y < 1) crossedMask |= 2;
+      if (p.y == 1 && p.x > 0 && p.x < 1) crossedMask |= 4;
+      if (p.x == 0 && p.y > 0 && p.y < 1) crossedMask |= 8;
+    }
+    EXPECT_EQ(corners, below);
+    EXPECT_EQ(poly.size(), static_cast<size_t>(below + 2));
+    rows.insert({crossedMask, cornerMask});
+  }
+  // Six edge pairs, each with the low side on either side of the line: twelve rows.
+  EXPECT_EQ(rows.size(), 12u);
+}
+
+}  // namespace
+}  // namespace pyk
