@@ -299,3 +299,35 @@ TEST(Paths, ReportAndContourNamesDeriveFromTheMapPath) {
 
 }  // namespace
 }  // namespace pyk::test
+
+namespace pyk::test {
+namespace {
+
+TEST(Reader, MoreImagesOnOneSectionThanTheWorkListsHoldIsRefusedBeforeAsking) {
+  for (int records : {2309, 2310}) {  // 433 images each: 999,797 and 1,000,230
+    std::string text = "crowded\n" + std::to_string(records) + "\n";
+    for (int n = 0; n < records; ++n) text += "0 0 0 1.0\n";
+    text += "5 5 5 90 90 90\n1 1 1\n48 1 4\n";
+    for (int op = 0; op < 48; ++op) text += "1 0 0 0 1 0 0 0 1 0 0 0\n";
+    text += "0 0 0\n0 0 0\n0 0 0\n0 0 0\n";
+    TempDir dir;
+    WriteText(dir.File("x.fou"), text);
+    auto s = FreshState();
+    RecordingPlatform p;
+    std::strcpy(s->m_szMapFile, dir.File("x.fou").c_str());
+    const int r = LoadMap(*s, p);
+    if (records == 2309) {
+      EXPECT_EQ(r, 0);
+      EXPECT_EQ(p.events, std::vector<std::string>{"ask:230.00,32"});
+      EXPECT_EQ(s->m_nSecCount, 999797);
+    } else {
+      EXPECT_EQ(r, -1);
+      ASSERT_EQ(p.events.size(), 1u);
+      EXPECT_NE(p.events[0].find("1000230 points fall on one section; at most 1,000,000"), std::string::npos)
+          << p.events[0];
+    }
+  }
+}
+
+}  // namespace
+}  // namespace pyk::test

@@ -128,10 +128,17 @@ int ReadTail(ViewState& s, Platform& platform, StreamScanner& in, const char* pa
   return 0;
 }
 
-// The densities that sections are cut from; refuses a value that is not finite.
-int CheckDensities(const ViewState& s, Platform& platform, const char* path) {
+// Refuses densities that are not finite and maps whose images would overflow
+// the work lists on some section; both are checked before the contour file
+// is asked for.
+int CheckMap(const ViewState& s, Platform& platform, const char* path, const float* densities) {
   for (int n = 0; n < s.m_nPoints; ++n) {
-    if (!std::isfinite(s.m_afDensity[n])) return Refuse(platform, msg::kDensityNotFinite, path, n + 1);
+    if (!std::isfinite(densities[n])) return Refuse(platform, msg::kDensityNotFinite, path, n + 1);
+  }
+  // Only when there are more images than the work lists hold can one section overflow them.
+  const int64_t onSection = ImageCount(s) > kMaxSectionPoints ? MaxSectionPoints(s) : 0;
+  if (onSection > kMaxSectionPoints) {
+    return Refuse(platform, msg::kSectionPoints, path, static_cast<long long>(onSection));
   }
   return 0;
 }
@@ -209,6 +216,8 @@ int ReadMapFile(ViewState& s, Platform& platform, const char* path) {
     }
   }
   if (ReadTail(s, platform, in, path) != 0) return -1;
+  const float* shown = !two ? s.m_afDensity : (s.m_nColumn == 0 ? s.m_afDensityA : s.m_afDensityB);
+  if (CheckMap(s, platform, path, shown) != 0) return -1;
 
   if (s.m_bCommandLine == 1) {
     if (!ReadConFile(s, s.m_szConFile)) {
@@ -234,17 +243,10 @@ int ReadMapFile(ViewState& s, Platform& platform, const char* path) {
   }
 
   if (two) {
-    const float* column = s.m_nColumn == 0 ? s.m_afDensityA : s.m_afDensityB;
     for (int n = 0; n < count; ++n) {
-      s.m_afDensity[n] = column[n];
+      s.m_afDensity[n] = shown[n];
       Widen(s, s.m_afDensity[n]);
     }
-  }
-  if (CheckDensities(s, platform, path) != 0) return -1;
-  // Only when there are more images than the work lists hold can one section overflow them.
-  const int64_t onSection = ImageCount(s) > kMaxSectionPoints ? MaxSectionPoints(s) : 0;
-  if (onSection > kMaxSectionPoints) {
-    return Refuse(platform, msg::kSectionPoints, path, static_cast<long long>(onSection));
   }
   s.m_fContourStep = ContourSpacing(s.m_fMinDensity, s.m_fMaxDensity);
   s.m_bMapValid = 1;
