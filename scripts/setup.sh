@@ -7,6 +7,9 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev   # libFuzzer and the sanitizer runtimes
+  qt6-base-dev libqt6opengl6-dev libx11-dev
+  freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri   # OpenGL 1.1, GLU, GLUT text; Mesa's software renderer
+  xvfb xauth                                        # an X display for the OpenGL tests
 )
 
 missing=()

@@ -134,6 +134,9 @@ struct ViewState {
   float m_fViewRotZ;
   float m_fLineWidth;
   int32_t m_bGradient;
+  float m_afTickU[6][2];  // points dividing the first section edge in fifths
+  float m_afTickV[6][2];  // the same for the second edge
+  float m_afTickLen[2];
 
   // Mouse.
   float m_fTransX, m_fTransY, m_fTransZ;

@@ -11,7 +11,6 @@
 #include "map/navigation.h"
 #include "map/reader.h"
 #include "map/report.h"
-#include "render/colors.h"
 #include "settings/startup.h"
 
 namespace {
@@ -90,7 +89,6 @@ int main(int argc, char** argv) {
   pyk::ViewState& s = *state;
   pyk::ConstructView(s, platform);
   pyk::PrepareViewWindow(s);
-  pyk::SetupColors(s);
   if (pyk::LoadFromArguments(s, platform, o.files, 3) != 0) return 1;
 
   if (o.plane >= 0) pyk::OnFace(s, platform, o.plane, nullptr);

@@ -1,0 +1,18 @@
+// The colour and material calls of every drawing: the table entries and
+// density gradients of colors.h, issued to OpenGL.
+#pragma once
+
+#include "view/state.h"
+
+namespace pyk {
+
+// glColor3f of the density ratio t (line or gradient type).
+void SetDensityColor(const ViewState& s, float t);
+// The front-and-back material of table entry k.
+void SetMaterial(const ViewState& s, int k);
+// The front-and-back material of the density ratio v (always graded).
+void SetDensityMaterial(const ViewState& s, float v);
+// Light 0 from the settings, smooth shading; lighting itself is switched per frame.
+void SetupLights(const ViewState& s);
+
+}  // namespace pyk

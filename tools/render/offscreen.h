@@ -1,0 +1,36 @@
+// An offscreen OpenGL context of the viewer's kind (compatibility profile,
+// RGBA, depth buffer) with a framebuffer of a given size, and its pixels.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace pyk {
+
+class OffscreenGl {
+ public:
+  ~OffscreenGl();
+  // Creates the context and a width x height framebuffer and makes them
+  // current; null with the reason in *error when that fails.
+  static std::unique_ptr<OffscreenGl> Create(int width, int height, std::string* error);
+  // The framebuffer's pixels as top-down rows of red, green, blue.
+  std::vector<uint8_t> ReadPixels() const;
+  int width() const { return width_; }
+  int height() const { return height_; }
+
+ private:
+  struct Impl;
+  OffscreenGl() = default;
+  std::unique_ptr<Impl> impl_;
+  int width_ = 0;
+  int height_ = 0;
+};
+
+// Prepares the process for OpenGL and GLUT text before any window-system
+// object exists: the default surface format and glutInit. False with the
+// reason when there is no X display to draw with.
+bool InitializeGlProcess(int* argc, char** argv, std::string* error);
+
+}  // namespace pyk
