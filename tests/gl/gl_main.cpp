@@ -1,0 +1,18 @@
+// Test main of the OpenGL tests: GLUT and the surface format first, then Qt.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <cstdio>
+
+#include "offscreen.h"
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  std::string error;
+  if (!pyk::InitializeGlProcess(&argc, argv, &error)) {
+    std::fprintf(stderr, "OpenGL tests need an X display: %s\n", error.c_str());
+    return 1;
+  }
+  QGuiApplication app(argc, argv);
+  return RUN_ALL_TESTS();
+}

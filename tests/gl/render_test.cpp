@@ -1,0 +1,187 @@
+// Pictures rendered in a real offscreen OpenGL context and read back pixel by pixel.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "offscreen.h"
+#include "render/colors.h"
+#include "render/material.h"
+#include "render/scene.h"
+#include "map/section.h"
+#include "support/maps.h"
+#include "views3d/surface.h"
+
+namespace pyk::test {
+namespace {
+
+constexpr int kW = 300, kH = 300;
+
+struct Rgb8 {
+  int r, g, b;
+};
+
+// A loaded-looking 20 x 20 section of a 10 x 10 A square cell with the given
+// density function of the grid point, the viewer's default settings.
+std::unique_ptr<ViewState> Scene(float (*density)(int u, int v), float step) {
+  auto s = FreshState();
+  const float cell[6] = {10, 10, 10, 90, 90, 90};
+  std::memcpy(s->m_afCell, cell, sizeof cell);
+  s->m_anGrid[0] = s->m_anGrid[1] = 20;
+  s->m_anGrid[2] = 4;
+  s->m_nPlane = kPlane00L;
+  float lo = 1e30f, hi = -1e30f;
+  for (int u = 0; u < 20; ++u) {
+    for (int v = 0; v < 20; ++v) {
+      const int n = s->m_nPoints++;
+      s->m_anPoint[n][0] = u;
+      s->m_anPoint[n][1] = v;
+      s->m_afDensity[n] = density(u, v);
+      lo = std::min(lo, s->m_afDensity[n]);
+      hi = std::max(hi, s->m_afDensity[n]);
+    }
+  }
+  s->m_fMinDensity = lo;
+  s->m_fMaxDensity = hi;
+  s->m_fContourStep = step;
+  s->m_bMapValid = 1;
+  ComputeSection(*s);
+  // The shipped settings' view: fovy 30, eye at -16, white map background,
+  // red positive, blue negative, black labels and frame, green walls.
+  s->m_fFovy = 30.0f;
+  s->m_fNear = 1.0f;
+  s->m_fFar = 100.0f;
+  s->m_fEyeDistance = -16.0f;
+  s->m_fAspect = 1.0f;
+  s->m_nContourBackColor = 7;
+  s->m_nPositiveColor = 4;
+  s->m_nNegativeColor = 1;
+  s->m_nWallColor = 2;
+  const float back[3] = {0.92f, 0.92f, 0.88f};
+  std::memcpy(s->m_afIniBackColor, back, sizeof back);
+  s->m_fMatDiffuse = 0.8f;
+  s->m_fMatAmbient = 0.4f;
+  s->m_fMatSpecular = 0.3f;
+  s->m_fMatShininess = 30.0f;
+  const float light[4][4] = {{1, 1, 1, 1}, {0.4f, 0.4f, 0.4f, 1}, {1, 1, 1, 1}, {1, 1, 2, 0}};
+  std::memcpy(s->m_afLightDiffuse, light[0], 16);
+  std::memcpy(s->m_afLightAmbient, light[1], 16);
+  std::memcpy(s->m_afLightSpecular, light[2], 16);
+  std::memcpy(s->m_afLightPosition, light[3], 16);
+  SetupColors(*s);
+  return s;
+}
+
+class Picture {
+ public:
+  explicit Picture(ViewState& s) {
+    std::string error;
+    gl_ = OffscreenGl::Create(kW, kH, &error);
+    EXPECT_TRUE(gl_) << error;
+    SetupLights(s);
+    RenderScene(s, SceneModes{Draw3DContour, nullptr}, &panes);
+    rgb_ = gl_->ReadPixels();
+  }
+  Rgb8 At(int x, int y) const {  // y from the top
+    const uint8_t* p = rgb_.data() + 3 * (static_cast<size_t>(y) * kW + x);
+    return {p[0], p[1], p[2]};
+  }
+  int Count(bool (*match)(Rgb8)) const {
+    int n = 0;
+    for (int y = 0; y < kH; ++y) {
+      for (int x = 0; x < kW; ++x) n += match(At(x, y));
+    }
+    return n;
+  }
+  PaneTexts panes;
+
+ private:
+  std::unique_ptr<OffscreenGl> gl_;
+  std::vector<uint8_t> rgb_;
+};
+
+bool Near(Rgb8 a, Rgb8 b, int tolerance = 1) {
+  return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance && std::abs(a.b - b.b) <= tolerance;
+}
+
+// The model point (x, y) of the flat map in Contour mode, as a pixel: the
+// scale brings the 10 A edge to 6 units at distance 16 with a 30 degree view.
+void ToPixel(float x, float y, int* px, int* py) {
+  const double f = 1.0 / std::tan(15.0 * 3.14159265 / 180.0);
+  const double sx = x * 0.6 * f / 16.0, sy = y * 0.6 * f / 16.0;
+  *px = static_cast<int>(std::floor((sx + 1.0) / 2.0 * kW));
+  *py = static_cast<int>(std::floor((1.0 - (sy + 1.0) / 2.0) * kH));
+}
+
+float TwoHalves(int u, int) { return u < 10 ? 0.3f : 0.7f; }
+float Bump(int u, int v) {
+  const float du = u - 10.0f, dv = v - 6.0f, eu = u - 10.0f, ev = v - 14.0f;
+  return std::exp(-(du * du + dv * dv) / 8.0f) - std::exp(-(eu * eu + ev * ev) / 8.0f);
+}
+
+float Raised(int u, int v) { return 0.6f + 0.4f * Bump(u, v); }
+
+TEST(Render, NothingButTheBackgroundWithoutAMap) {
+  auto s = Scene(Bump, 0.2f);
+  s->m_nStatus = -1;
+  Picture p(*s);
+  EXPECT_EQ(p.Count([](Rgb8 c) { return !Near(c, {235, 235, 224}); }), 0);
+  EXPECT_EQ(p.panes.min, "");
+}
+
+TEST(Render, LineTypeShowsBackgroundFrameLinesAndLabels) {
+  auto s = Scene(Bump, 0.2f);
+  Picture p(*s);
+  EXPECT_TRUE(Near(p.At(2, 2), {235, 235, 224}));  // window background outside the map
+  int x, y;
+  ToPixel(-4.5f, 4.5f, &x, &y);  // inside the frame, away from every contour
+  EXPECT_TRUE(Near(p.At(x, y), {255, 255, 255}));
+  ToPixel(0.0f, -5.0f, &x, &y);  // the lower frame edge
+  bool frame = false;
+  for (int dy = -2; dy <= 2; ++dy) frame = frame || Near(p.At(x, y + dy), {0, 0, 0});
+  EXPECT_TRUE(frame);
+  EXPECT_GT(p.Count([](Rgb8 c) { return c.r > 200 && c.g < 60 && c.b < 60; }), 50);  // positive lines
+  EXPECT_GT(p.Count([](Rgb8 c) { return c.b > 200 && c.r < 60 && c.g < 60; }), 50);  // negative lines
+  // Labels below the frame: black pixels between the frame and the picture's bottom.
+  ToPixel(0.0f, -5.0f, &x, &y);
+  int text = 0;
+  for (int yy = y + 4; yy < kH; ++yy) {
+    for (int xx = 0; xx < kW; ++xx) text += Near(p.At(xx, yy), {0, 0, 0}, 40);
+  }
+  EXPECT_GT(text, 30);
+  EXPECT_EQ(s->m_nContourLevels, static_cast<int>(std::trunc((s->m_fMaxDensity - s->m_fMinDensity) / 0.2f)) + 1);
+  EXPECT_EQ(p.panes.sect, "Sect:4");
+}
+
+TEST(Render, GradientBandsTakeTheColourOfTheLowestLevelAbove) {
+  // Levels 0.3, 0.55, 0.8 over values 0.3 and 0.7; the maximum is 0.7.
+  auto s = Scene(TwoHalves, 0.25f);
+  s->m_bGradient = 1;
+  Picture p(*s);
+  EXPECT_EQ(s->m_nContourLevels, 2);  // 0.4 / 0.25 truncated, plus one
+  // Left half (0.3): first level above is 0.55; right half (0.7) is above every level: background.
+  const Rgb c = DensityColor(*s, 0.55f / 0.7f);
+  const Rgb8 band{static_cast<int>(std::lround(c.r * 255)), static_cast<int>(std::lround(c.g * 255)),
+                  static_cast<int>(std::lround(c.b * 255))};
+  int x, y;
+  ToPixel(-3.0f, 0.0f, &x, &y);
+  EXPECT_TRUE(Near(p.At(x, y), band)) << p.At(x, y).r << "," << p.At(x, y).g << "," << p.At(x, y).b;
+  ToPixel(3.0f, 0.0f, &x, &y);
+  EXPECT_TRUE(Near(p.At(x, y), {235, 235, 224}));
+}
+
+TEST(Render, ThreeDContourShowsTheLitSurfaceAndWalls) {
+  auto s = Scene(Raised, 0.1f);  // positive all along the border: walls all round
+  s->m_nViewMode = k3dContour;
+  Picture flat(*s);
+  const int notBackground = flat.Count([](Rgb8 c) { return !Near(c, {235, 235, 224}, 3); });
+  EXPECT_GT(notBackground, kW * kH / 8);
+  EXPECT_GT(flat.Count([](Rgb8 c) { return c.g > c.r + 40 && c.g > c.b + 40; }), 500);  // green side walls
+  // Turning the model changes the picture.
+  s->m_fRotX = 40.0f;
+  Picture turned(*s);
+  EXPECT_NE(turned.Count([](Rgb8 c) { return !Near(c, {235, 235, 224}, 3); }), notBackground);
+}
+
+}  // namespace
+}  // namespace pyk::test
