@@ -150,4 +150,34 @@ int TraceSection(const ViewState& s, bool gradient, ContourSink& sink) {
   return levels.count;
 }
 
+int FirstLevelAbove(const ContourLevels& levels, float x) {
+  // A guess from the spacing, then corrected against the levels as rounded.
+  const double guess = (double{x} - levels.min) / levels.step;
+  int k = guess < 0.0 ? 0 : (guess >= levels.count ? levels.count : static_cast<int>(guess));
+  while (k < levels.count && ContourLevel(levels, k) <= x) ++k;
+  while (k > 0 && ContourLevel(levels, k - 1) > x) --k;
+  return k;
+}
+
+int TraceVisible(const ViewState& s, bool gradient, ContourSink& sink) {
+  const ContourLevels levels = ComputeContourLevels(s.m_fMinDensity, s.m_fMaxDensity, s.m_fContourStep, s.m_fEpsilon);
+  // With no nudge (a flat map) or a non-positive step the shortcut's reasoning does not hold.
+  if (!(levels.nudge > 0.0f) || !(levels.step > 0.0f)) return TraceSection(s, gradient, sink);
+  for (int v = 0; v < s.m_nGridV; ++v) {
+    for (int u = 0; u < s.m_nGridU; ++u) {
+      const ContourCell cell = CellOf(s, u, v);
+      float lo = cell.value[0], hi = cell.value[0];
+      for (float x : cell.value) {
+        lo = x < lo ? x : lo;
+        hi = x > hi ? x : hi;
+      }
+      const int first = FirstLevelAbove(levels, lo);
+      int last = FirstLevelAbove(levels, hi);  // line levels stop below it, band levels at it
+      if (gradient && last < levels.count) ++last;
+      for (int k = first; k < last; ++k) TraceCell(cell, levels, k, gradient, sink);
+    }
+  }
+  return levels.count;
+}
+
 }  // namespace pyk

@@ -56,4 +56,13 @@ ContourCell CellOf(const ViewState& s, int u, int v);
 // Every cell (v outer, u inner) at every level in ascending order. Returns the level count.
 int TraceSection(const ViewState& s, bool gradient, ContourSink& sink);
 
+// The same picture with less work: per cell only the levels that can reach
+// the screen. Below the cell's minimum a level draws nothing; above its
+// maximum a line level draws nothing and a band level repeats the whole-cell
+// fill of the first such level, which the strict depth test then rejects.
+int TraceVisible(const ViewState& s, bool gradient, ContourSink& sink);
+
+// The first level above x (levels.count when none is).
+int FirstLevelAbove(const ContourLevels& levels, float x);
+
 }  // namespace pyk

@@ -3,6 +3,8 @@
 // so that the depth test keeps each point's lowest level above its value.
 #include "render/contour_map.h"
 
+#include <vector>
+
 #include "render/colors.h"
 #include "render/contour.h"
 #include "render/frame.h"
@@ -46,15 +48,87 @@ class GlContourSink : public ContourSink {
   const ContourLevels& levels_;
 };
 
+// Unlit shapes gathered into vertex arrays and drawn in their order: lines
+// as GL_LINES, polygons as the triangle fans GL_POLYGON is drawn as. The
+// arrays keep their capacity from frame to frame.
+class BatchSink : public ContourSink {
+ public:
+  void Begin(const ViewState& s, const ContourLevels& levels) {
+    s_ = &s;
+    levels_ = &levels;
+    vertices_.clear();
+    colours_.clear();
+    lastLevel_ = -1;
+  }
+
+  void Segment(Point2 a, Point2 b, int k) override {
+    lines_ = true;
+    Put(a, k);
+    Put(b, k);
+  }
+
+  void Polygon(const Point2* v, int n, int k) override {
+    for (int i = 1; i + 1 < n; ++i) {
+      Put(v[0], k);
+      Put(v[i], k);
+      Put(v[i + 1], k);
+    }
+  }
+
+  void Draw() {
+    if (vertices_.empty()) return;
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glVertexPointer(2, GL_FLOAT, 0, vertices_.data());
+    glColorPointer(3, GL_FLOAT, 0, colours_.data());
+    glDrawArrays(lines_ ? GL_LINES : GL_TRIANGLES, 0, static_cast<GLsizei>(vertices_.size() / 2));
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    lines_ = false;
+  }
+
+ private:
+  void Put(Point2 p, int k) {
+    if (k != lastLevel_) {
+      lastLevel_ = k;
+      colour_ = DensityColor(*s_, DensityRatio(ContourLevel(*levels_, k), s_->m_fMaxDensity));
+    }
+    vertices_.push_back(p.x);
+    vertices_.push_back(p.y);
+    colours_.push_back(colour_.r);
+    colours_.push_back(colour_.g);
+    colours_.push_back(colour_.b);
+  }
+
+  const ViewState* s_ = nullptr;
+  const ContourLevels* levels_ = nullptr;
+  std::vector<float> vertices_;
+  std::vector<float> colours_;
+  int lastLevel_ = -1;
+  Rgb colour_{};
+  bool lines_ = false;
+};
+
 }  // namespace
 
-void DrawContourMap(ViewState& s) {
+void DrawContourMap(ViewState& s, ContourDrawing drawing) {
   if (s.m_nViewMode == kContour) glDisable(GL_LIGHTING);
   glLineWidth(s.m_fLineWidth);
   DrawMapFrame(s);
   const ContourLevels levels = ComputeContourLevels(s.m_fMinDensity, s.m_fMaxDensity, s.m_fContourStep, s.m_fEpsilon);
-  GlContourSink sink(s, levels);
-  s.m_nContourLevels = TraceSection(s, s.m_bGradient == 1, sink);
+  const bool gradient = s.m_bGradient == 1;
+  if (drawing == ContourDrawing::kEveryLevel) {
+    GlContourSink sink(s, levels);
+    s.m_nContourLevels = TraceSection(s, gradient, sink);
+  } else if (s.m_nViewMode == k3dContour) {
+    GlContourSink sink(s, levels);  // lit: a material per shape, which arrays cannot carry
+    s.m_nContourLevels = TraceVisible(s, gradient, sink);
+  } else {
+    static BatchSink batch;
+    batch.Begin(s, levels);
+    s.m_nContourLevels = TraceVisible(s, gradient, batch);
+    batch.Draw();
+  }
   if (s.m_nViewMode == kContour) glEnable(GL_LIGHTING);
 }
 

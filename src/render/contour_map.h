@@ -6,8 +6,14 @@
 
 namespace pyk {
 
+// How the traced contours reach OpenGL. Both give the same picture.
+enum class ContourDrawing {
+  kFast,        // only the levels that can show, batched in vertex arrays when unlit
+  kEveryLevel,  // every level of every cell, one glBegin/glEnd per shape
+};
+
 // Draws the map in the plane z = 0 with the renderer's transforms; stores the
 // level count in m_nContourLevels. Lit with materials in 3D Contour mode.
-void DrawContourMap(ViewState& s);
+void DrawContourMap(ViewState& s, ContourDrawing drawing = ContourDrawing::kFast);
 
 }  // namespace pyk

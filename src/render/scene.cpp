@@ -30,7 +30,7 @@ void RenderScene(ViewState& s, const SceneModes& modes, PaneTexts* panes) {
     case kContour:
       glDisable(GL_LIGHTING);
       glTranslatef(s.m_fTransX, s.m_fTransY, s.m_fTransZ);
-      DrawContourMap(s);
+      DrawContourMap(s, modes.contourDrawing);
       glEnable(GL_LIGHTING);
       break;
     case k3dContour:
@@ -44,7 +44,7 @@ void RenderScene(ViewState& s, const SceneModes& modes, PaneTexts* panes) {
       glEnable(GL_LIGHTING);
       if (modes.draw3dContour != nullptr) modes.draw3dContour(s);
       glTranslatef(0.0f, 0.0f, -4.0f);
-      DrawContourMap(s);
+      DrawContourMap(s, modes.contourDrawing);
       break;
     case k3dMesh:
       glEnable(GL_LIGHTING);

@@ -1,6 +1,7 @@
 // The frame renderer: one complete picture of the current state per paint.
 #pragma once
 
+#include "render/contour_map.h"
 #include "render/panes.h"
 #include "view/state.h"
 
@@ -11,6 +12,7 @@ namespace pyk {
 struct SceneModes {
   void (*draw3dContour)(ViewState&);
   void (*drawMesh)(ViewState&);
+  ContourDrawing contourDrawing = ContourDrawing::kFast;
 };
 
 // Clears, sets the projection and the common transform, and while a map is

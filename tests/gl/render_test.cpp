@@ -74,12 +74,12 @@ std::unique_ptr<ViewState> Scene(float (*density)(int u, int v), float step) {
 
 class Picture {
  public:
-  explicit Picture(ViewState& s) {
+  explicit Picture(ViewState& s, ContourDrawing drawing = ContourDrawing::kFast) {
     std::string error;
     gl_ = OffscreenGl::Create(kW, kH, &error);
     EXPECT_TRUE(gl_) << error;
     SetupLights(s);
-    RenderScene(s, SceneModes{Draw3DContour, nullptr}, &panes);
+    RenderScene(s, SceneModes{Draw3DContour, nullptr, drawing}, &panes);
     rgb_ = gl_->ReadPixels();
   }
   Rgb8 At(int x, int y) const {  // y from the top
@@ -94,6 +94,7 @@ class Picture {
     return n;
   }
   PaneTexts panes;
+  const std::vector<uint8_t>& rgb() const { return rgb_; }
 
  private:
   std::unique_ptr<OffscreenGl> gl_;
@@ -181,6 +182,43 @@ TEST(Render, ThreeDContourShowsTheLitSurfaceAndWalls) {
   s->m_fRotX = 40.0f;
   Picture turned(*s);
   EXPECT_NE(turned.Count([](Rgb8 c) { return !Near(c, {235, 235, 224}, 3); }), notBackground);
+}
+
+float Noise(int u, int v) {
+  // Many saddles and levels that fall exactly on grid values.
+  const unsigned h = static_cast<unsigned>(u * 7919 + v * 104729) * 2654435761u;
+  return static_cast<float>((h >> 16) % 21) * 0.1f - 1.0f;
+}
+float Flat(int, int) { return 0.5f; }
+
+TEST(Render, TheFastDrawingGivesTheEveryLevelPictureExactly) {
+  const struct {
+    const char* what;
+    float (*density)(int, int);
+    float step;
+    int mode;
+    int gradient;
+  } rows[] = {
+      {"bump lines", Bump, 0.05f, kContour, 0},       {"bump bands", Bump, 0.05f, kContour, 1},
+      {"noise lines", Noise, 0.1f, kContour, 0},      {"noise bands", Noise, 0.1f, kContour, 1},
+      {"noise bands 3D", Noise, 0.1f, k3dContour, 1}, {"raised lines 3D", Raised, 0.02f, k3dContour, 0},
+      {"flat bands", Flat, 0.1f, kContour, 1},        {"tiny step bands", Bump, 0.0005f, kContour, 1},
+  };
+  for (const auto& r : rows) {
+    auto s = Scene(r.density, r.step);
+    s->m_nViewMode = r.mode;
+    s->m_bGradient = r.gradient;
+    const Picture fast(*s, ContourDrawing::kFast);
+    const int levels = s->m_nContourLevels;
+    const Picture every(*s, ContourDrawing::kEveryLevel);
+    EXPECT_EQ(s->m_nContourLevels, levels) << r.what;
+    size_t differing = 0;
+    for (size_t i = 0; i < fast.rgb().size(); ++i) differing += fast.rgb()[i] != every.rgb()[i];
+    EXPECT_EQ(differing, 0u) << r.what;
+    // Not a blank picture either: the contours are there.
+    EXPECT_GT(fast.Count([](Rgb8 c) { return !Near(c, {235, 235, 224}, 3) && !Near(c, {255, 255, 255}, 3); }), 100)
+        << r.what;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,116 @@
+// Frame times of the contour map and the 3D Contour surface on a 149 x 149
+// section at 100 levels, fast drawing beside the every-level drawing.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "map/section.h"
+#include "offscreen.h"
+#include "render/colors.h"
+#include "render/gl.h"
+#include "render/material.h"
+#include "render/scene.h"
+#include "views3d/surface.h"
+
+namespace {
+
+// A loaded 149 x 149 section of waves with 100 levels between its extremes.
+pyk::ViewState& Section149() {
+  static auto s = [] {
+    auto st = pyk::MakeViewState();
+    pyk::ResetViewState(*st);
+    const float cell[6] = {30, 30, 10, 90, 90, 100};
+    std::memcpy(st->m_afCell, cell, sizeof cell);
+    st->m_anGrid[0] = st->m_anGrid[1] = 149;
+    st->m_anGrid[2] = 2;
+    st->m_nPlane = pyk::kPlane00L;
+    for (int u = 0; u < 149; ++u) {
+      for (int v = 0; v < 149; ++v) {
+        const int n = st->m_nPoints++;
+        st->m_anPoint[n][0] = u;
+        st->m_anPoint[n][1] = v;
+        st->m_afDensity[n] = static_cast<float>(std::sin(u * 0.21) * std::cos(v * 0.17) + 0.3 * std::sin((u + v) * 0.05));
+      }
+    }
+    st->m_fMinDensity = -1.3f;
+    st->m_fMaxDensity = 1.3f;
+    st->m_fContourStep = 2.6f / 99.5f;  // 100 levels
+    st->m_bMapValid = 1;
+    pyk::ComputeSection(*st);
+    st->m_fFovy = 30;
+    st->m_fNear = 1;
+    st->m_fFar = 100;
+    st->m_fEyeDistance = -16;
+    st->m_fAspect = 1;
+    st->m_nContourBackColor = 7;
+    st->m_nPositiveColor = 4;
+    st->m_nNegativeColor = 1;
+    st->m_nWallColor = 2;
+    st->m_fMatDiffuse = 0.8f;
+    st->m_fMatAmbient = 0.4f;
+    const float light[4] = {1, 1, 2, 0};
+    std::memcpy(st->m_afLightPosition, light, sizeof light);
+    pyk::SetupColors(*st);
+    return st;
+  }();
+  return *s;
+}
+
+std::unique_ptr<pyk::OffscreenGl>& Gl() {
+  static std::unique_ptr<pyk::OffscreenGl> gl = [] {
+    std::string error;
+    auto g = pyk::OffscreenGl::Create(800, 800, &error);
+    if (!g) std::fprintf(stderr, "%s\n", error.c_str());
+    return g;
+  }();
+  return gl;
+}
+
+void Frame(benchmark::State& st, int mode, int gradient, pyk::ContourDrawing drawing) {
+  if (!Gl()) {
+    st.SkipWithError("no OpenGL context");
+    return;
+  }
+  pyk::ViewState& s = Section149();
+  s.m_nViewMode = mode;
+  s.m_bGradient = gradient;
+  pyk::SetupLights(s);
+  const pyk::SceneModes modes{pyk::Draw3DContour, nullptr, drawing};
+  for (auto _ : st) {
+    pyk::RenderScene(s, modes, nullptr);
+    glFinish();
+  }
+  st.counters["levels"] = s.m_nContourLevels;
+}
+
+using pyk::ContourDrawing;
+void BM_ContourBands_Fast(benchmark::State& st) { Frame(st, pyk::kContour, 1, ContourDrawing::kFast); }
+void BM_ContourBands_EveryLevel(benchmark::State& st) { Frame(st, pyk::kContour, 1, ContourDrawing::kEveryLevel); }
+void BM_ContourLines_Fast(benchmark::State& st) { Frame(st, pyk::kContour, 0, ContourDrawing::kFast); }
+void BM_ContourLines_EveryLevel(benchmark::State& st) { Frame(st, pyk::kContour, 0, ContourDrawing::kEveryLevel); }
+void BM_3dContour_Fast(benchmark::State& st) { Frame(st, pyk::k3dContour, 0, ContourDrawing::kFast); }
+void BM_3dContour_EveryLevel(benchmark::State& st) { Frame(st, pyk::k3dContour, 0, ContourDrawing::kEveryLevel); }
+BENCHMARK(BM_ContourBands_Fast)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ContourBands_EveryLevel)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ContourLines_Fast)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ContourLines_EveryLevel)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_3dContour_Fast)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_3dContour_EveryLevel)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string error;
+  if (!pyk::InitializeGlProcess(&argc, argv, &error)) {
+    std::fprintf(stderr, "pyk_render_bench: %s\n", error.c_str());
+    return 1;
+  }
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
