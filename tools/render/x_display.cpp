@@ -1,5 +1,5 @@
-// Whether the X display named by DISPLAY can be opened; kept apart from the
-// Qt headers, which clash with Xlib's macros.
+// Whether the X display named by DISPLAY can be opened (the connection is
+// kept); apart from the Qt headers, which clash with Xlib's macros.
 #include <X11/Xlib.h>
 
 #include <cstdlib>
@@ -15,7 +15,8 @@ bool CanOpenXDisplay(std::string* error) {
                              : std::string("cannot open the X display ") + name;
     return false;
   }
-  XCloseDisplay(x);
+  // The connection stays open for the life of the process: Xvfb was seen to
+  // refuse, now and then, a connection made right after one was closed.
   return true;
 }
 
