@@ -112,5 +112,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  Gl().reset();  // the context goes before the application does
   return 0;
 }
