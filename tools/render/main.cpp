@@ -2,14 +2,13 @@
 // offscreen OpenGL context and writes it as a 24-bit BMP (or PNG).
 #include <QGuiApplication>
 #include <QImage>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "console.h"
-#include "map/navigation.h"
+#include "section_options.h"
 #include "map/reader.h"
 #include "offscreen.h"
 #include "render/bmp.h"
@@ -38,9 +37,7 @@ constexpr const char* kUsage =
 struct Options {
   int mode = -1;
   bool gradient = false;
-  int plane = -1;
-  bool haveSection = false;
-  long section = 0;
+  pyk::SectionOptions view;
   int width = 800, height = 600;
   bool haveRotate = false;
   float rotX = 0, rotY = 0;
@@ -57,6 +54,7 @@ int ParseOptions(int argc, char** argv, Options& o) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view a = argv[i];
     const bool more = i + 1 < argc;
+    const char* problem = nullptr;
     if (a == "--help" || a == "-h") {
       std::fputs(kUsage, stdout);
       return 0;
@@ -72,24 +70,8 @@ int ParseOptions(int argc, char** argv, Options& o) {
       } else {
         return Usage("--mode needs contour or 3d");
       }
-    } else if (a == "--face") {
-      const std::string_view f = more ? argv[++i] : "";
-      if (f == "l") {
-        o.plane = pyk::kPlane00L;
-      } else if (f == "h") {
-        o.plane = pyk::kPlaneH00;
-      } else if (f == "k") {
-        o.plane = pyk::kPlane0K0;
-      } else {
-        return Usage("--face needs l, h or k");
-      }
-    } else if (a == "--section") {
-      if (!more) return Usage("--section needs a number");
-      char* end = nullptr;
-      errno = 0;
-      o.section = std::strtol(argv[++i], &end, 10);
-      if (end == argv[i] || *end != '\0' || errno != 0) return Usage("--section needs a whole number");
-      o.haveSection = true;
+    } else if (const int taken = pyk::ParseSectionOption(argc, argv, &i, &o.view, &problem); taken != 0) {
+      if (taken < 0) return Usage(problem);
     } else if (a == "--size") {
       if (!more || std::sscanf(argv[++i], "%dx%d", &o.width, &o.height) != 2 || o.width < 1 || o.height < 1 ||
           o.width > 8192 || o.height > 8192) {
@@ -135,11 +117,7 @@ int main(int argc, char** argv) {
   pyk::SetupColors(s);
   const std::string_view words[3] = {o.files[0], "", o.files[1]};
   if (pyk::LoadFromArguments(s, platform, words, 3) != 0) return 1;
-  if (o.plane >= 0) pyk::OnFace(s, platform, o.plane, nullptr);
-  if (o.haveSection) {
-    const long n = o.section < 0 ? 0 : (o.section > s.m_nSectionCount ? s.m_nSectionCount : o.section);
-    pyk::GoToSection(s, platform, static_cast<int>(n), nullptr);
-  }
+  pyk::ApplySectionOptions(s, platform, o.view);
   if (o.mode >= 0) s.m_nViewMode = o.mode;
   if (s.m_nViewMode == pyk::k3dMesh) {
     std::fprintf(stderr, "pyknoscope-render: 3D Mesh mode is not rendered by this tool; use --mode\n");

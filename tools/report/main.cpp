@@ -1,14 +1,11 @@
 // pyknoscope-report: writes the density report of a map's section, as the
 // viewer's "Show Density List" writes it, without opening an editor.
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string_view>
 
 #include "console.h"
+#include "section_options.h"
 #include "map/messages.h"
-#include "map/navigation.h"
 #include "map/reader.h"
 #include "map/report.h"
 #include "settings/startup.h"
@@ -27,9 +24,7 @@ constexpr const char* kUsage =
     "Exit status 0 on success; 1 after the messages on standard error.\n";
 
 struct Options {
-  int plane = -1;
-  bool haveSection = false;
-  long section = 0;
+  pyk::SectionOptions view;
   std::string_view files[3];
   int fileCount = 0;
 };
@@ -47,31 +42,13 @@ int ParseOptions(int argc, char** argv, Options& o) {
       std::fputs(kUsage, stdout);
       return 0;
     }
-    if (a == "--face") {
-      if (++i == argc) return Usage("--face needs l, h or k");
-      const std::string_view f = argv[i];
-      if (f == "l") {
-        o.plane = pyk::kPlane00L;
-      } else if (f == "h") {
-        o.plane = pyk::kPlaneH00;
-      } else if (f == "k") {
-        o.plane = pyk::kPlane0K0;
-      } else {
-        return Usage("--face needs l, h or k");
-      }
-    } else if (a == "--section") {
-      if (++i == argc) return Usage("--section needs a number");
-      char* end = nullptr;
-      errno = 0;
-      o.section = std::strtol(argv[i], &end, 10);
-      if (end == argv[i] || *end != '\0' || errno != 0) return Usage("--section needs a whole number");
-      o.haveSection = true;
-    } else if (a.size() > 1 && a[0] == '-' && a != "-") {
-      return Usage("unknown option");
-    } else {
-      if (o.fileCount == 3) return Usage("too many file arguments");
-      o.files[o.fileCount++] = a;
-    }
+    const char* problem = nullptr;
+    const int taken = pyk::ParseSectionOption(argc, argv, &i, &o.view, &problem);
+    if (taken < 0) return Usage(problem);
+    if (taken > 0) continue;
+    if (a.size() > 1 && a[0] == '-' && a != "-") return Usage("unknown option");
+    if (o.fileCount == 3) return Usage("too many file arguments");
+    o.files[o.fileCount++] = a;
   }
   if (o.fileCount != 3) return Usage("MAP, REPORT and CON are needed");
   return -1;
@@ -91,11 +68,7 @@ int main(int argc, char** argv) {
   pyk::PrepareViewWindow(s);
   if (pyk::LoadFromArguments(s, platform, o.files, 3) != 0) return 1;
 
-  if (o.plane >= 0) pyk::OnFace(s, platform, o.plane, nullptr);
-  if (o.haveSection) {
-    const long n = o.section < 0 ? 0 : (o.section > s.m_nSectionCount ? s.m_nSectionCount : o.section);
-    pyk::GoToSection(s, platform, static_cast<int>(n), nullptr);
-  }
+  pyk::ApplySectionOptions(s, platform, o.view);
   if (pyk::WriteDensityList(s, platform) != 0) {
     platform.ShowMessage(pyk::msg::kOutputCannotPrepare);
     return 1;

@@ -1,0 +1,66 @@
+// The options both command-line tools share: the face and the section to show.
+#pragma once
+
+#include <cerrno>
+#include <cstdlib>
+#include <string_view>
+
+#include "map/navigation.h"
+
+namespace pyk {
+
+struct SectionOptions {
+  int plane = -1;
+  bool haveSection = false;
+  long section = 0;
+};
+
+// Takes argv[*i] (and its value, advancing *i) when it is --face or
+// --section. Returns 1 when taken, 0 for any other argument, -1 with
+// *problem set when the value is missing or wrong.
+inline int ParseSectionOption(int argc, char** argv, int* i, SectionOptions* o, const char** problem) {
+  const std::string_view a = argv[*i];
+  if (a == "--face") {
+    const std::string_view f = *i + 1 < argc ? argv[++*i] : "";
+    if (f == "l") {
+      o->plane = kPlane00L;
+    } else if (f == "h") {
+      o->plane = kPlaneH00;
+    } else if (f == "k") {
+      o->plane = kPlane0K0;
+    } else {
+      *problem = "--face needs l, h or k";
+      return -1;
+    }
+    return 1;
+  }
+  if (a == "--section") {
+    if (*i + 1 == argc) {
+      *problem = "--section needs a number";
+      return -1;
+    }
+    const char* text = argv[++*i];
+    char* end = nullptr;
+    errno = 0;
+    o->section = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || errno != 0) {
+      *problem = "--section needs a whole number";
+      return -1;
+    }
+    o->haveSection = true;
+    return 1;
+  }
+  return 0;
+}
+
+// Runs the face command, then sets the section number held within
+// 0 .. the section count, as the section steps hold it.
+inline void ApplySectionOptions(ViewState& s, Platform& platform, const SectionOptions& o) {
+  if (o.plane >= 0) OnFace(s, platform, o.plane, nullptr);
+  if (o.haveSection) {
+    const long n = o.section < 0 ? 0 : (o.section > s.m_nSectionCount ? s.m_nSectionCount : o.section);
+    GoToSection(s, platform, static_cast<int>(n), nullptr);
+  }
+}
+
+}  // namespace pyk
