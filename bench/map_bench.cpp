@@ -10,6 +10,8 @@
 #include "map/reader.h"
 #include "map/section.h"
 #include "reference/fscanf_reader.h"
+#include "map_file.h"
+#include "samples.h"
 #include "view/platform.h"
 #include "view/state.h"
 
@@ -98,5 +100,31 @@ void BM_ComputeSection_1M(benchmark::State& st) {
   }
 }
 BENCHMARK(BM_ComputeSection_1M)->Unit(benchmark::kMillisecond);
+
+// The rock-salt Fc map on a 144^3 grid with the full Fm-3m symmetry
+// (24 rotations, the centrosymmetry flag and 4 F-centring translations).
+const std::string& RockSalt144() {
+  static const std::string path = [] {
+    const std::string p = "/tmp/pyk-bench-" + std::to_string(::getpid()) + "-nacl144.fou";
+    pyk::sample::WriteMapFile(p, pyk::sample::RockSaltMap(144));
+    pyk::sample::WriteConFile(p.substr(0, p.size() - 4) + ".con", pyk::sample::ConData{});
+    return p;
+  }();
+  return path;
+}
+
+void BM_ComputeSection_RockSalt144(benchmark::State& st) {
+  auto& s = State();
+  QuietPlatform p;
+  Prepare(s, RockSalt144());
+  if (pyk::LoadMap(s, p) != 0) st.SkipWithError("load failed");
+  int section = 0;
+  for (auto _ : st) {
+    s.m_anSectionIndex[s.m_nPlane] = section++ % 144;
+    pyk::ComputeSection(s);
+  }
+  st.counters["records"] = s.m_nPoints;
+}
+BENCHMARK(BM_ComputeSection_RockSalt144)->Unit(benchmark::kMillisecond);
 
 }  // namespace
