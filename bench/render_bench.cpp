@@ -13,9 +13,17 @@
 #include "render/gl.h"
 #include "render/material.h"
 #include "render/scene.h"
+#include "settings/ini.h"
 #include "views3d/surface.h"
 
 namespace {
+
+class QuietPlatform : public pyk::Platform {
+ public:
+  void ShowMessage(const char* text) override { std::fprintf(stderr, "%s\n", text); }
+  bool AskContourConditions(float&, int&) override { return false; }
+  void Invalidate() override {}
+};
 
 // A loaded 149 x 149 section of waves with 100 levels between its extremes.
 pyk::ViewState& Section149() {
@@ -40,19 +48,11 @@ pyk::ViewState& Section149() {
     st->m_fContourStep = 2.6f / 99.5f;  // 100 levels
     st->m_bMapValid = 1;
     pyk::ComputeSection(*st);
-    st->m_fFovy = 30;
-    st->m_fNear = 1;
-    st->m_fFar = 100;
-    st->m_fEyeDistance = -16;
+    // The shipped settings' projection, light, materials and colours.
+    QuietPlatform settings;
+    std::strcpy(st->m_szIniPath, PYK_DATA_DIR "/Pyknoscope.ini");
+    pyk::ReadIniFile(*st, settings);
     st->m_fAspect = 1;
-    st->m_nContourBackColor = 7;
-    st->m_nPositiveColor = 4;
-    st->m_nNegativeColor = 1;
-    st->m_nWallColor = 2;
-    st->m_fMatDiffuse = 0.8f;
-    st->m_fMatAmbient = 0.4f;
-    const float light[4] = {1, 1, 2, 0};
-    std::memcpy(st->m_afLightPosition, light, sizeof light);
     pyk::SetupColors(*st);
     return st;
   }();

@@ -10,6 +10,7 @@
 #include "render/scene.h"
 #include "map/section.h"
 #include "support/maps.h"
+#include "settings/ini.h"
 #include "views3d/surface.h"
 
 namespace pyk::test {
@@ -46,28 +47,13 @@ std::unique_ptr<ViewState> Scene(float (*density)(int u, int v), float step) {
   s->m_fContourStep = step;
   s->m_bMapValid = 1;
   ComputeSection(*s);
-  // The shipped settings' view: fovy 30, eye at -16, white map background,
-  // red positive, blue negative, black labels and frame, green walls.
-  s->m_fFovy = 30.0f;
-  s->m_fNear = 1.0f;
-  s->m_fFar = 100.0f;
-  s->m_fEyeDistance = -16.0f;
+  // The shipped settings: fovy 30, eye at -16, white map background, red
+  // positive, blue negative, black labels and frame, green walls.
+  RecordingPlatform settings;
+  std::strcpy(s->m_szIniPath, DataFile("Pyknoscope.ini").c_str());
+  EXPECT_EQ(ReadIniFile(*s, settings), 0);
+  s->m_nViewMode = kContour;
   s->m_fAspect = 1.0f;
-  s->m_nContourBackColor = 7;
-  s->m_nPositiveColor = 4;
-  s->m_nNegativeColor = 1;
-  s->m_nWallColor = 2;
-  const float back[3] = {0.92f, 0.92f, 0.88f};
-  std::memcpy(s->m_afIniBackColor, back, sizeof back);
-  s->m_fMatDiffuse = 0.8f;
-  s->m_fMatAmbient = 0.4f;
-  s->m_fMatSpecular = 0.3f;
-  s->m_fMatShininess = 30.0f;
-  const float light[4][4] = {{1, 1, 1, 1}, {0.4f, 0.4f, 0.4f, 1}, {1, 1, 1, 1}, {1, 1, 2, 0}};
-  std::memcpy(s->m_afLightDiffuse, light[0], 16);
-  std::memcpy(s->m_afLightAmbient, light[1], 16);
-  std::memcpy(s->m_afLightSpecular, light[2], 16);
-  std::memcpy(s->m_afLightPosition, light[3], 16);
   SetupColors(*s);
   return s;
 }
