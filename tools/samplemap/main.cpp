@@ -1,17 +1,47 @@
-// pyknoscope-samplemap: writes the sample maps of real structures.
+// pyknoscope-samplemap: writes the sample density maps into a folder.
 #include <cstdio>
-#include <string_view>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 #include "samples.h"
 
+namespace {
+
+void Usage(std::FILE* to) {
+  std::fputs(
+      "usage: pyknoscope-samplemap OUTDIR\n"
+      "Computes the sample electron-density maps (rock salt, silicon, aspirin Fc,\n"
+      "Fo-Fc, Patterson and a two-column map) from their crystal structures and\n"
+      "writes the map files (.fou, .den) with their contour conditions (.con)\n"
+      "into OUTDIR, creating it if needed. The output is deterministic.\n",
+      to);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  if (argc != 2 || std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h") {
-    std::fprintf(argc == 2 ? stdout : stderr,
-                 "Usage: pyknoscope-samplemap OUTDIR\n\n"
-                 "Computes electron-density maps of rock salt (NaCl, Fm-3m) and silicon (Fd-3m)\n"
-                 "from their atoms' Cromer-Mann scattering factors and B factors, and writes\n"
-                 "the Fc, Fo-Fc, Patterson and two-column samples with their .con files.\n");
-    return argc == 2 ? 0 : 1;
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    Usage(stdout);
+    return 0;
   }
-  return pyk::sample::WriteSamples(argv[1]) ? 0 : 1;
+  if (argc != 2 || argv[1][0] == '-') {
+    Usage(stderr);
+    return 1;
+  }
+  const std::string dir = argv[1];
+  std::error_code ec;
+  std::filesystem::create_directories(dir, ec);
+  if (ec) {
+    std::fprintf(stderr, "pyknoscope-samplemap: cannot create %s: %s\n", dir.c_str(),
+                 ec.message().c_str());
+    return 1;
+  }
+  std::string failed;
+  if (!pyk::sample::WriteSamples(dir, &failed)) {
+    std::fprintf(stderr, "pyknoscope-samplemap: cannot write %s\n", failed.c_str());
+    return 1;
+  }
+  return 0;
 }

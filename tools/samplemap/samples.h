@@ -1,45 +1,56 @@
-// The sample maps: symmetry-unique grid records of real structures in the
-// map file's conventions, and the set of files shipped in data/.
+// The sample maps Pyknoscope ships, built from the structures in structures.h.
 #pragma once
 
 #include <functional>
 #include <string>
+#include <vector>
 
-#include "crystal.h"
+#include "grid_symmetry.h"
 #include "map_data.h"
+#include "structure.h"
+#include "symop.h"
 
 namespace pyk::sample {
 
-// How a file lists its symmetry: every operation (centrosymmetry flag 0), or
-// the proper rotations with the flag set (the inversion must sit at the origin).
-enum class SymmetryStyle { kExplicit, kCentroFlag };
+// A density, Patterson or difference function of a fractional position.
+using MapFunction = std::function<double(const double frac[3])>;
 
-// Fills the operations, flag and lattice translations of m for the group on
-// m.grid; false when a translation is not a whole number of divisions or the
-// flag style does not fit the group.
-bool SetFileSymmetry(const std::vector<SymOp>& group, SymmetryStyle style, MapData* m);
+// Symmetry-unique records (some shifted by whole cells) for the group on the
+// grid, with cell and operations set. False if the grid cannot carry the group.
+bool MapSkeleton(const std::string& title, const Cell& cell, const std::vector<SymOp>& group,
+                 OpStyle style, const int grid[3], MapData* m);
+// Evaluates f (and g, for a second column, if given) at every record.
+void FillValues(const MapFunction& f, const MapFunction& g, MapData* m);
 
-// The viewer's expansion of one grid point: the point, each operation's image
-// and, per lattice translation, that image moved and (with the flag) inverted.
-void ForEachFileImage(const MapData& m, const int p[3], const std::function<void(const int q[3])>& f);
-
-// Picks a symmetry-unique set of grid points under that expansion and gives
-// each the value of density at its fractional position; every fifth record
-// is written one cell to the left, outside the cell.
-void FillRecords(MapData* m, const std::function<double(const double frac[3])>& density);
-
-// Expands the records under the viewer's rule onto the full grid (first
-// image wins), x fastest; unreached points are NaN.
-std::vector<double> ExpandToGrid(const MapData& m, bool columnB = false);
-
-Crystal RockSalt();  // NaCl, Fm-3m
-Crystal Silicon();   // Si, Fd-3m, origin choice 1
-
-// The rock-salt Fc map on an n x n x n grid (n even), Fm-3m with the flag.
+// The NaCl Fc map on an n x n x n grid with the full Fm-3m symmetry written as
+// 24 rotations, the centrosymmetry flag and the four F-centring translations.
+// n must be even and at most 149; otherwise the result has no records.
 MapData RockSaltMap(int n);
+// The silicon Fc map, Fd-3m origin choice 1 written explicitly (48 operations
+// and the three non-zero centring translations); n a multiple of 4.
+MapData SiliconMap(int n);
 
-// Writes every shipped sample into folder; false (after a message on
-// standard error) when a file cannot be written or a group does not fit.
-bool WriteSamples(const std::string& folder);
+// The functions the aspirin samples sample, for checks against the records.
+struct AspirinFunctions {
+  MapFunction fc;          // rho - F(000)/V
+  MapFunction difference;  // rho(true) - rho(one atom moved)
+  MapFunction patterson;
+  double f000;
+};
+AspirinFunctions MakeAspirinFunctions();
+
+extern const int kAspirinGrid[3];
+
+struct SampleFile {
+  std::string mapName;  // file name inside the output folder
+  std::string conName;
+  MapData map;
+  ConData con;
+};
+
+// Every shipped sample; false if one could not be built.
+bool BuildSamples(std::vector<SampleFile>* out);
+// Writes them into dir; on failure names the file that could not be written.
+bool WriteSamples(const std::string& dir, std::string* failedPath);
 
 }  // namespace pyk::sample

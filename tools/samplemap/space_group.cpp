@@ -34,8 +34,7 @@ bool GroupFromStrings(const std::vector<const char*>& generators, std::vector<Sy
     if (!ParseSymOp(s, &op)) return false;
     ops.push_back(op);
   }
-  // 48 point operations times 24^3 translations bounds any group modulo Z^3.
-  return CloseGroup(ops, 48 * 8, group);
+  return CloseGroup(ops, kMaxGroupOrder, group);
 }
 
 std::vector<std::array<int, 3>> CentringVectors(const std::vector<SymOp>& group) {
@@ -77,7 +76,7 @@ bool LaueGroup(const std::vector<SymOp>& group, std::vector<SymOp>* laue) {
     for (int i = 0; i < 3; ++i) t.t[i] = c[i];
     gens.push_back(t);
   }
-  return CloseGroup(gens, 48 * 8, laue);
+  return CloseGroup(gens, kMaxGroupOrder, laue);
 }
 
 bool HasInversionAtOrigin(const std::vector<SymOp>& group) {

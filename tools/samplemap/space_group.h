@@ -8,6 +8,9 @@
 
 namespace pyk::sample {
 
+// Modulo Z^3 no space group exceeds 48 point operations times 4 centring vectors.
+constexpr size_t kMaxGroupOrder = 192;
+
 // Closes the generators (identity implied) under composition, translations
 // reduced modulo whole cells. The identity comes first and the order is
 // deterministic. False if the closure exceeds maxOrder (bad generators).
