@@ -10,6 +10,7 @@
 #include "map/section.h"
 #include "offscreen.h"
 #include "render/colors.h"
+#include "render/contour.h"
 #include "render/gl.h"
 #include "render/material.h"
 #include "render/scene.h"
@@ -87,6 +88,33 @@ void Frame(benchmark::State& st, int mode, int gradient, pyk::ContourDrawing dra
 }
 
 using pyk::ContourDrawing;
+// The fixed cost of a frame: clear, frame, ticks and labels, no levels.
+void BM_FrameOnly(benchmark::State& st) {
+  pyk::ViewState& s = Section149();
+  const float step = s.m_fContourStep;
+  s.m_fContourStep = 0;
+  Frame(st, pyk::kContour, 0, ContourDrawing::kFast);
+  s.m_fContourStep = step;
+}
+BENCHMARK(BM_FrameOnly)->Unit(benchmark::kMillisecond);
+
+// Tracing alone, into a sink that only counts: the CPU share of a frame.
+class CountingSink : public pyk::ContourSink {
+ public:
+  void Segment(pyk::Point2, pyk::Point2, int) override { ++shapes; }
+  void Polygon(const pyk::Point2*, int, int) override { ++shapes; }
+  long shapes = 0;
+};
+void BM_TraceOnly(benchmark::State& st) {
+  pyk::ViewState& s = Section149();
+  CountingSink sink;
+  for (auto _ : st) {
+    sink.shapes = 0;
+    benchmark::DoNotOptimize(pyk::TraceVisible(s, st.range(0) == 1, sink));
+  }
+  st.counters["shapes"] = static_cast<double>(sink.shapes);
+}
+BENCHMARK(BM_TraceOnly)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 void BM_ContourBands_Fast(benchmark::State& st) { Frame(st, pyk::kContour, 1, ContourDrawing::kFast); }
 void BM_ContourBands_EveryLevel(benchmark::State& st) { Frame(st, pyk::kContour, 1, ContourDrawing::kEveryLevel); }
 void BM_ContourLines_Fast(benchmark::State& st) { Frame(st, pyk::kContour, 0, ContourDrawing::kFast); }

@@ -38,9 +38,9 @@ TEST(Contour, LevelCount) {
     int count;
   } rows[] = {
       {-0.5f, 2.37f, 0.14f, 21}, {0.0f, 1.0f, 0.25f, 5}, {0.0f, 1.0f, 0.0f, 0},
-      {0.0f, 1.0f, NAN, 0},      {0.0f, 1.0f, -5.0f, 1}, {0.0f, 1.0f, -0.1f, 0},
+      {0.0f, 1.0f, NAN, 0},      {0.0f, 1.0f, -5.0f, 0}, {0.0f, 1.0f, -0.1f, 0},
       {0.0f, 1.0f, 1e-6f, kMaxContourLevels}, {0.0f, 1e9f, 1e-3f, 0},  // quotient beyond 32 bits
-      {2.0f, 2.0f, 0.5f, 1},
+      {2.0f, 2.0f, 0.5f, 1}, {0.0f, 1.0f, INFINITY, 0},
   };
   for (const auto& r : rows) {
     EXPECT_EQ(ComputeContourLevels(r.min, r.max, r.step, 1e-7f).count, r.count) << r.min << " " << r.max << " " << r.step;

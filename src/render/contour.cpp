@@ -8,6 +8,8 @@ namespace pyk {
 
 ContourLevels ComputeContourLevels(float minDensity, float maxDensity, float step, float epsilon) {
   ContourLevels l{0, minDensity, step, (maxDensity - minDensity) * epsilon, epsilon};
+  // Only a positive finite spacing gives levels; any other draws none.
+  if (!(step > 0.0f) || !std::isfinite(step)) return l;
   const float q = (maxDensity - minDensity) / step;
   if (!std::isfinite(q) || q >= 2147483648.0f || q < -2147483648.0f) return l;
   const int64_t k = static_cast<int64_t>(std::trunc(q)) + 1;

@@ -170,12 +170,96 @@ TEST(Render, ThreeDContourShowsTheLitSurfaceAndWalls) {
   EXPECT_NE(turned.Count([](Rgb8 c) { return !Near(c, {235, 235, 224}, 3); }), notBackground);
 }
 
+float Flat(int, int) { return 0.5f; }
+
+bool IsLineColour(Rgb8 c) { return (c.r > 200 && c.g < 60 && c.b < 60) || (c.b > 200 && c.r < 60 && c.g < 60); }
+bool IsBlack(Rgb8 c) { return Near(c, {0, 0, 0}, 40); }
+
+// A step that gives no levels draws the frame, ticks and labels and nothing else.
+TEST(Render, AStepWithoutLevelsDrawsOnlyTheFrameAndLabels) {
+  const float steps[] = {0.0f, -0.2f, INFINITY, NAN};
+  for (const float step : steps) {
+    auto s = Scene(Bump, step);
+    Picture p(*s);
+    EXPECT_EQ(s->m_nContourLevels, 0) << step;
+    EXPECT_EQ(p.Count(IsLineColour), 0) << step;
+    EXPECT_GT(p.Count(IsBlack), 100) << step;  // outline, ticks and labels
+    int x, y;
+    ToPixel(0.0f, 0.0f, &x, &y);
+    EXPECT_TRUE(Near(p.At(x, y), {255, 255, 255})) << step;
+  }
+}
+
+// Ticks stand on the two lower-left edges at the fifths, pointing into the map.
+TEST(Render, TicksStandAtTheFifthsOfTheLowerLeftEdges) {
+  auto s = Scene(Flat, 0.0f);
+  Picture p(*s);
+  const float len = 10.0f / 50.0f;  // a tick is a fiftieth of the edge
+  for (int i = 1; i <= 4; ++i) {
+    const float at = -5.0f + 2.0f * i;
+    int x, y;
+    ToPixel(at, -5.0f + len * 0.6f, &x, &y);  // on the tick, just inside the lower edge
+    bool tick = false;
+    for (int dx = -1; dx <= 1; ++dx) tick = tick || IsBlack(p.At(x + dx, y));
+    EXPECT_TRUE(tick) << "first edge, tick " << i;
+    ToPixel(at + 1.0f, -5.0f + len * 0.6f, &x, &y);  // halfway between ticks: the map background
+    EXPECT_TRUE(Near(p.At(x, y), {255, 255, 255})) << "between ticks " << i;
+    ToPixel(-5.0f + len * 0.6f, at, &x, &y);
+    tick = false;
+    for (int dy = -1; dy <= 1; ++dy) tick = tick || IsBlack(p.At(x, y + dy));
+    EXPECT_TRUE(tick) << "second edge, tick " << i;
+  }
+  // No ticks on the upper and right edges.
+  int x, y;
+  ToPixel(-1.0f, 5.0f - len * 0.6f, &x, &y);
+  EXPECT_TRUE(Near(p.At(x, y), {255, 255, 255}));
+}
+
+// A map whose maximum is 0: the colour ratio is 0, every band takes the
+// highlight colour (no NaN colours).
+TEST(Render, AMapWithMaximumZeroDrawsInTheHighlightColour) {
+  auto s = Scene([](int u, int v) { return -Bump(u, v) * Bump(u, v); }, 0.01f);
+  ASSERT_EQ(s->m_fMaxDensity, 0.0f);
+  s->m_bGradient = 1;
+  Picture p(*s);
+  EXPECT_GT(s->m_nContourLevels, 1);
+  EXPECT_GT(p.Count([](Rgb8 c) { return Near(c, {255, 255, 128}, 1); }), kW * kH / 10);
+}
+
+// The side walls stand where the section's border density is not negative:
+// a wall between a positive and a negative border point is cut at the middle.
+TEST(Render, SideWallsFollowTheSignOfTheBorder) {
+  const struct {
+    const char* what;
+    float (*density)(int, int);
+  } rows[] = {
+      {"positive border", [](int, int) { return 0.5f; }},
+      {"half negative", [](int u, int) { return u < 10 ? -0.5f : 0.5f; }},
+      {"one negative corner", [](int u, int v) { return u == 0 && v == 0 ? -0.5f : 0.5f; }},
+      {"negative border", [](int, int) { return -0.5f; }},
+  };
+  int green[4];
+  for (int r = 0; r < 4; ++r) {
+    auto s = Scene(rows[r].density, 0.3f);
+    s->m_nViewMode = k3dContour;
+    s->m_fMaxDensity = 0.5f;  // the same heights for the flat rows
+    ComputeSection(*s);
+    Picture p(*s);
+    green[r] = p.Count([](Rgb8 c) { return c.g > c.r + 40 && c.g > c.b + 40; });
+  }
+  EXPECT_GT(green[0], 300);
+  EXPECT_GT(green[1], 50);
+  EXPECT_LT(green[1], green[0]);
+  EXPECT_LT(green[2], green[0]);
+  EXPECT_GT(green[2], green[1]);
+  EXPECT_EQ(green[3], 0);
+}
+
 float Noise(int u, int v) {
   // Many saddles and levels that fall exactly on grid values.
   const unsigned h = static_cast<unsigned>(u * 7919 + v * 104729) * 2654435761u;
   return static_cast<float>((h >> 16) % 21) * 0.1f - 1.0f;
 }
-float Flat(int, int) { return 0.5f; }
 
 TEST(Render, TheFastDrawingGivesTheEveryLevelPictureExactly) {
   const struct {
