@@ -70,7 +70,8 @@ std::unique_ptr<pyk::OffscreenGl>& Gl() {
   return gl;
 }
 
-void Frame(benchmark::State& st, int mode, int gradient, pyk::ContourDrawing drawing) {
+void Frame(benchmark::State& st, int mode, int gradient, pyk::ContourDrawing drawing,
+           void (*surface)(pyk::ViewState&) = pyk::Draw3DContour) {
   if (!Gl()) {
     st.SkipWithError("no OpenGL context");
     return;
@@ -79,7 +80,7 @@ void Frame(benchmark::State& st, int mode, int gradient, pyk::ContourDrawing dra
   s.m_nViewMode = mode;
   s.m_bGradient = gradient;
   pyk::SetupLights(s);
-  const pyk::SceneModes modes{pyk::Draw3DContour, nullptr, drawing};
+  const pyk::SceneModes modes{surface, nullptr, drawing};
   for (auto _ : st) {
     pyk::RenderScene(s, modes, nullptr);
     glFinish();
@@ -121,6 +122,11 @@ void BM_ContourLines_Fast(benchmark::State& st) { Frame(st, pyk::kContour, 0, Co
 void BM_ContourLines_EveryLevel(benchmark::State& st) { Frame(st, pyk::kContour, 0, ContourDrawing::kEveryLevel); }
 void BM_3dContour_Fast(benchmark::State& st) { Frame(st, pyk::k3dContour, 0, ContourDrawing::kFast); }
 void BM_3dContour_EveryLevel(benchmark::State& st) { Frame(st, pyk::k3dContour, 0, ContourDrawing::kEveryLevel); }
+// The 3D Contour frame without its surface: the lit contour map's share.
+void BM_3dContour_MapOnly(benchmark::State& st) {
+  Frame(st, pyk::k3dContour, static_cast<int>(st.range(0)), ContourDrawing::kFast, nullptr);
+}
+BENCHMARK(BM_3dContour_MapOnly)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ContourBands_Fast)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ContourBands_EveryLevel)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ContourLines_Fast)->Unit(benchmark::kMillisecond);
