@@ -1,0 +1,37 @@
+#include "layout.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+
+namespace pyk {
+
+namespace {
+
+// The average width of the 52 Latin letters, rounded.
+int BaseX(const QWidget* w) {
+  const QFontMetrics fm(w->font());
+  return (fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) + 26) / 52;
+}
+
+}  // namespace
+
+int DluX(const QWidget* w, int n) { return (n * BaseX(w) + 2) / 4; }
+
+int DluY(const QWidget* w, int n) { return (n * QFontMetrics(w->font()).height() + 4) / 8; }
+
+QPushButton* MakeButton(QWidget* parent, const char* text, const char* name, int w, int h) {
+  auto* b = new QPushButton(QString::fromLatin1(text), parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setFixedSize(DluX(parent, w), DluY(parent, h));
+  return b;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* text, const char* name, int w) {
+  auto* l = new QLabel(QString::fromLatin1(text), parent);
+  l->setObjectName(QString::fromLatin1(name));
+  l->setMinimumWidth(DluX(parent, w));
+  return l;
+}
+
+}  // namespace pyk

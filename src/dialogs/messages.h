@@ -1,0 +1,45 @@
+// The dialogs' texts: captions, labels, button texts and the formats of the
+// numbers they show, exactly as shown.
+#pragma once
+
+namespace pyk::dlg {
+
+inline constexpr const char* kOk = "OK";
+inline constexpr const char* kCancel = "Cancel";
+
+// Version dialog.
+inline constexpr const char* kAboutCaption = "Version of Pyknoscope";
+inline constexpr const char* kAboutVersion = "Pyknoscope Version 1.0";
+
+// Color Setting dialog.
+inline constexpr const char* kColorCaption = "Color Setting";
+inline constexpr const char* kFrameColor = "Frame Color :";
+inline constexpr const char* kFontColor = "Font Color :";
+inline constexpr const char* kNegativeColor = "Contour Negative Color :";
+inline constexpr const char* kPositiveColor = "Contour Positive Color :";
+inline constexpr const char* kContourBackColor = "Contour Background Color :";
+inline constexpr const char* kMeshColor = "Mesh Color :";
+inline constexpr const char* kBackColor = "Background Color :";
+inline constexpr const char* kPickButton = ".....";
+inline constexpr const char* kLineWidth = "Contour Line Width :";
+inline constexpr const char* kLineWidthFormat = "%3.1f";
+
+// Contour Separation dialog.
+inline constexpr const char* kSeparationCaption = "Contour Separation";
+inline constexpr const char* kMinDensity = "Minimum Density :";
+inline constexpr const char* kMaxDensity = "Maximum Density :";
+inline constexpr const char* kSeparationValue = "Separation value :";
+inline constexpr const char* kDensityUnit = "e/A^3";
+inline constexpr const char* kMinDensityUnfilled = "........";
+inline constexpr const char* kMaxDensityUnfilled = "......";
+inline constexpr const char* kDensityFormat = "%7.2f";
+inline constexpr const char* kSeparationFormat = "%6.2f";
+
+// Contour Conditions dialog.
+inline constexpr const char* kConditionsCaption = "Contour Conditions";
+inline constexpr const char* kF000 = "F(000) :";
+inline constexpr const char* kDivision = "Division for Height :";
+inline constexpr const char* kF000Format = "%7.2f";
+inline constexpr const char* kDivisionFormat = "%3d";
+
+}  // namespace pyk::dlg
