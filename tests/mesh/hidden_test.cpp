@@ -1,0 +1,317 @@
+// Hidden-line removal: the coverage raster, the cell order, and visibility against ray casting.
+#include "mesh/hidden.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "mesh/calculate.h"
+#include "mesh/coverage.h"
+#include "sections.h"
+
+namespace pyk {
+namespace {
+
+MeshLayout Layout(const MeshInput& in) {
+  MeshLayout L;
+  std::string error;
+  EXPECT_EQ(LayoutMesh(in, &L, &error), 0) << error;
+  return L;
+}
+
+TEST(MeshCoverage, Table) {
+  CoverageMask mask(100, 80, 2.0f);
+  mask.FillTriangle(10, 10, 60, 10, 10, 50);
+  mask.FillTriangle(70, 70, 70, 70, 90, 75);  // no area: covers nothing
+  const struct {
+    float x, y;
+    bool hidden;
+  } rows[] = {
+      {20, 20, true},    {11, 11, true},    {30, 25, true},  // inside
+      {9, 20, false},    {20, 9, false},    {40, 30, false},  // outside, beyond the hypotenuse
+      {10.1f, 30, false},                                     // on the border: left visible
+      {80, 72, false},   {-5, 20, false},   {200, 20, false},
+  };
+  const ScreenTriangle none = {{0, 0, 0}, {0, 0, 0}};
+  for (const auto& r : rows) EXPECT_EQ(mask.Hidden(r.x, r.y, none), r.hidden) << r.x << "," << r.y;
+  // A triangle given along with the test covers like the mask: together they
+  // hide what each alone leaves at its border.
+  const ScreenTriangle beside = {{60, 10, 60}, {10, 50, 50}};  // shares the hypotenuse
+  for (const float x : {34.6f, 35.0f, 35.4f}) {  // on the hypotenuse x = 60 - 1.25 (y - 10)
+    EXPECT_FALSE(mask.Hidden(x, 30, none)) << x;
+    EXPECT_TRUE(mask.Hidden(x, 30, beside)) << x;
+  }
+  EXPECT_FALSE(mask.Hidden(50, 40, none));
+  EXPECT_TRUE(mask.Hidden(50, 40, beside));
+  EXPECT_FALSE(mask.Hidden(60.2f, 30, beside));
+  EXPECT_EQ(CoverageScale(900, 720), 2.0f);
+  EXPECT_EQ(CoverageScale(8192, 100), 0.5f);
+}
+
+TEST(MeshHidden, CellOrderPutsOccludersFirst) {
+  // Feet of the eye outside each side, on a corner and inside the grid.
+  const double feet[][2] = {{-3, 4.5}, {14, 4.5}, {5.5, -2}, {5.5, 11}, {-1, -1}, {6.2, 3.7}};
+  const int nu = 12, nv = 9;
+  for (const auto& f : feet) {
+    MeshLayout L;
+    L.nu = nu;
+    L.nv = nv;
+    L.footU = f[0];
+    L.footV = f[1];
+    const std::vector<int> order = FrontToBackCells(L);
+    ASSERT_EQ(order.size(), static_cast<size_t>(nu * nv));
+    std::vector<int> rank(order.size(), -1);
+    for (size_t k = 0; k < order.size(); ++k) rank[static_cast<size_t>(order[k])] = static_cast<int>(k);
+    ASSERT_EQ(std::count(rank.begin(), rank.end(), -1), 0);
+    // A ray from the foot to a point of cell b crosses only cells whose index
+    // lies between the foot's and b's along both axes: those come before b.
+    auto between = [](int c, int b, double foot) {
+      const double fc = std::clamp(std::floor(foot), -1.0, 1e9);
+      return (c - fc) * (b - fc) >= 0 && std::fabs(c - fc) <= std::fabs(b - fc);
+    };
+    for (int a = 0; a < nu * nv; ++a) {
+      for (int b = 0; b < nu * nv; ++b) {
+        const int ia = a / nv, ja = a % nv, ib = b / nv, jb = b % nv;
+        if (a == b || !between(ia, ib, std::min(f[0], static_cast<double>(nu))) ||
+            !between(ja, jb, std::min(f[1], static_cast<double>(nv)))) {
+          continue;
+        }
+        EXPECT_LT(rank[static_cast<size_t>(a)], rank[static_cast<size_t>(b)])
+            << "foot " << f[0] << "," << f[1] << ": cell " << ia << "," << ja << " before "
+            << ib << "," << jb;
+      }
+    }
+  }
+}
+
+// A flat field hides nothing from any side: every edge is one whole piece.
+TEST(MeshHidden, FlatFieldIsWhollyVisible) {
+  const struct {
+    float theta, phi, angle;
+  } rows[] = {{30, 60, 104.5f}, {30, 10, 90}, {0, 0, 60}, {-120, 75, 60},
+              {250, 45, 130},   {30, 120, 90}, {77, 85, 45}};
+  for (const auto& r : rows) {
+    MeshInput in = meshtest::FlatSection(40, 30);
+    in.theta = r.theta;
+    in.phi = r.phi;
+    in.angle = r.angle;
+    const std::vector<VisiblePiece> pieces = FindVisiblePieces(Layout(in));
+    ASSERT_EQ(pieces.size(), static_cast<size_t>(EdgeCount(40, 30)))
+        << "theta " << r.theta << " phi " << r.phi;
+    for (size_t k = 0; k < pieces.size(); ++k) {
+      EXPECT_EQ(pieces[k].edge, static_cast<int>(k));
+      EXPECT_EQ(pieces[k].t0, 0.0f);
+      EXPECT_EQ(pieces[k].t1, 1.0f);
+    }
+  }
+}
+
+// Ray casting as the reference: a point is hidden when the segment from the
+// eye to it meets a surface triangle more than kGap before reaching it.
+struct Vec {
+  double x, y, z;
+};
+Vec Sub(Vec a, Vec b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+Vec Add(Vec a, Vec b, double s) { return {a.x + s * b.x, a.y + s * b.y, a.z + s * b.z}; }
+Vec Cross(Vec a, Vec b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+double Dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+Vec ModelPoint(const MeshLayout& L, int i, int j) {
+  return {L.axis[0] + i * L.axis[1] + j * L.axis[2], L.axis[3] + i * L.axis[4] + j * L.axis[5],
+          L.z[L.Index(i, j)]};
+}
+
+// Möller and Trumbore (1997): the ray parameter of the hit, or -1.
+double RayTriangle(Vec o, Vec dir, Vec a, Vec b, Vec c) {
+  const Vec e1 = Sub(b, a), e2 = Sub(c, a), p = Cross(dir, e2);
+  const double det = Dot(e1, p);
+  if (std::fabs(det) < 1e-12) return -1;
+  const Vec t = Sub(o, a);
+  const double u = Dot(t, p) / det;
+  if (u < 0 || u > 1) return -1;
+  const Vec q = Cross(t, e1);
+  const double v = Dot(dir, q) / det;
+  if (v < 0 || u + v > 1) return -1;
+  return Dot(e2, q) / det;
+}
+
+class RayCaster {
+ public:
+  explicit RayCaster(const MeshLayout& L) : L_(L) {
+    const MeshRotation& r = L.rotation;
+    eye_ = {L.view[0] + r.d * r.sp * r.ct, L.view[1] + r.d * r.sp * r.st, L.view[2] + r.d * r.cp};
+    across_ = {-r.st, r.ct, 0};
+    up_ = {-r.cp * r.ct, -r.cp * r.st, r.sp};
+    forward_ = {-r.sp * r.ct, -r.sp * r.st, -r.cp};
+  }
+  // For a surface point at the given screen position and depth: +1 when the
+  // surface clearly in front of it covers that position and the four 1.5
+  // pixels across and up from it; -1 when nothing lies in front of the point
+  // and nothing clearly in front at the four; 0 otherwise (near a silhouette).
+  int Verdict(double sx, double sy, double depth) const {
+    const double offsets[4][2] = {{1.5, 0}, {-1.5, 0}, {0, 1.5}, {0, -1.5}};
+    const double centre = FirstHit(sx, sy);
+    int hidden = centre < depth - kClearly ? 1 : 0, near = 0;
+    for (const auto& o : offsets) {
+      const double hit = FirstHit(sx + o[0], sy + o[1]);
+      hidden += hit < depth - kClearly ? 1 : 0;
+      near += hit < depth - kClearly ? 1 : 0;
+    }
+    if (hidden == 5) return 1;
+    return near == 0 && centre >= depth - kAtPoint ? -1 : 0;
+  }
+
+ private:
+  // Depth gaps in model units: surface within kAtPoint is the point's own;
+  // beside it, slopes bring the point's own surface up to kClearly nearer.
+  static constexpr double kAtPoint = 0.02, kClearly = 0.25;
+  // Depth of the nearest surface along the ray through a screen position.
+  double FirstHit(double sx, double sy) const {
+    // Rays are scaled so that their parameter is the depth from the eye.
+    const Vec dir = Add(Add(forward_, across_, (sx - L_.view[4]) / L_.view[3]), up_,
+                        (sy - L_.view[5]) / L_.view[3]);
+    double nearest = 1e300;
+    for (int i = 0; i < L_.nu; ++i) {
+      for (int j = 0; j < L_.nv; ++j) {
+        const Vec p00 = ModelPoint(L_, i, j), p10 = ModelPoint(L_, i + 1, j);
+        const Vec p11 = ModelPoint(L_, i + 1, j + 1), p01 = ModelPoint(L_, i, j + 1);
+        for (const double s : {RayTriangle(eye_, dir, p00, p10, p11),
+                               RayTriangle(eye_, dir, p00, p11, p01)}) {
+          if (s > 0) nearest = std::min(nearest, s);
+        }
+      }
+    }
+    return nearest;
+  }
+  const MeshLayout& L_;
+  Vec eye_, across_, up_, forward_;
+};
+
+// Away from silhouettes (1.5 pixels), the raster pass and ray casting agree
+// on every sample, and most samples are away from them.
+TEST(MeshHidden, AgreesWithRayCasting) {
+  const struct {
+    float theta, phi;
+  } views[] = {{30, 60}, {200, 75}, {-60, 40}, {120, 110}};
+  for (const auto& view : views) {
+    MeshInput in = meshtest::CrystalSection(24, 20);
+    in.theta = view.theta;
+    in.phi = view.phi;
+    const MeshLayout L = Layout(in);
+    const std::vector<VisiblePiece> pieces = FindVisiblePieces(L);
+    const RayCaster caster(L);
+    int samples = 0, clear = 0, hidden = 0, wrong = 0;
+    size_t next = 0;
+    for (int e = 0; e < EdgeCount(L.nu, L.nv); ++e) {
+      int i0, j0, i1, j1;
+      EdgeEnds(L.nu, L.nv, e, &i0, &j0, &i1, &j1);
+      const size_t a = L.Index(i0, j0), b = L.Index(i1, j1);
+      const size_t first = next;
+      while (next < pieces.size() && pieces[next].edge == e) ++next;
+      for (const double t : {0.3, 0.7}) {
+        bool drawn = false;
+        for (size_t k = first; k < next; ++k) drawn |= t >= pieces[k].t0 && t <= pieces[k].t1;
+        // t runs along the edge on the screen; in space it is s (perspective).
+        const double za = L.depth[a], zb = L.depth[b];
+        const double s = t * za / (t * za + (1 - t) * zb);
+        const int verdict = caster.Verdict(L.sx[a] + t * (L.sx[b] - L.sx[a]),
+                                           L.sy[a] + t * (L.sy[b] - L.sy[a]), za + s * (zb - za));
+        ++samples;
+        if (verdict == 0) continue;
+        ++clear;
+        hidden += verdict > 0 ? 1 : 0;
+        if (drawn != (verdict < 0)) {
+          ++wrong;
+          ADD_FAILURE() << "theta " << view.theta << " phi " << view.phi << " edge (" << i0 << ","
+                        << j0 << ")-(" << i1 << "," << j1 << ") t " << t
+                        << (verdict > 0 ? " hidden" : " in sight") << " but drawn " << drawn;
+        }
+      }
+    }
+    std::fprintf(stderr, "STATS %d %d %d\n", samples, clear, hidden);
+    EXPECT_EQ(wrong, 0);
+    EXPECT_GT(clear, samples * 6 / 10) << "theta " << view.theta << " phi " << view.phi;
+    EXPECT_GT(hidden, samples / 20) << "theta " << view.theta << " phi " << view.phi;
+  }
+}
+
+// Screen triangle shrunk by a margin: inside and at least `margin` pixels from each side.
+struct Triangle {
+  float x[3], y[3];
+  bool DeepInside(float px, float py, float margin) const {
+    const float area = (x[1] - x[0]) * (y[2] - y[0]) - (x[2] - x[0]) * (y[1] - y[0]);
+    for (int k = 0; k < 3; ++k) {
+      const int n = (k + 1) % 3;
+      const float ex = x[n] - x[k], ey = y[n] - y[k];
+      const float side = (ex * (py - y[k]) - ey * (px - x[k])) * (area > 0 ? 1 : -1);
+      if (side < margin * std::hypot(ex, ey)) return false;
+    }
+    return true;
+  }
+};
+
+int SegmentsThrough(const MeshResult& result, const Triangle& region) {
+  int n = 0;
+  for (size_t k = 0; k + 1 < result.records.size(); k += 2) {
+    const MeshRecord& a = result.records[k];
+    const MeshRecord& b = result.records[k + 1];
+    const int steps = 1 + static_cast<int>(4 * std::hypot(b.x - a.x, b.y - a.y));
+    for (int s = 0; s <= steps; ++s) {
+      const float t = static_cast<float>(s) / steps;
+      if (region.DeepInside(a.x + t * (b.x - a.x), a.y + t * (b.y - a.y), 2.0f)) {
+        ++n;
+        break;
+      }
+    }
+  }
+  return n;
+}
+
+// A tall peak near the front: its face toward the eye hides the grid behind
+// it, so no drawn segment crosses the screen area of that face, while over a
+// flat field many do.
+TEST(MeshHidden, TallPeakHidesTheGridBehindIt) {
+  const struct {
+    float theta, phi;
+    int ip, jp;    // the peak; the eye looks from the side of larger i (θ 0) or j (θ 90)
+    int di, dj;    // towards the eye
+  } rows[] = {{0, 65, 24, 15, 1, 0}, {90, 70, 15, 24, 0, 1}, {15, 55, 22, 12, 1, 0}};
+  for (const auto& r : rows) {
+    MeshInput in = meshtest::MakeSection(30, 30, [&](int i, int j) {
+      return i == r.ip && j == r.jp ? 2.5 : 0.0;
+    });
+    in.theta = r.theta;
+    in.phi = r.phi;
+    in.angle = 90;
+    in.minDensity = 0;
+    in.maxDensity = 1;
+    MeshInput flat = in;
+    std::fill(flat.values.begin(), flat.values.end(), 0.0f);
+    // The face: the peak, the point in front of it and the one beside that,
+    // seen in the peaked run and where it would stand in the flat run.
+    const MeshLayout L = Layout(in), F = Layout(flat);
+    const int ia[3] = {r.ip, r.ip + r.di, r.ip + r.di + r.dj};
+    const int ja[3] = {r.jp, r.jp + r.dj, r.jp + r.dj + r.di};
+    Triangle face, sameArea;
+    for (int k = 0; k < 3; ++k) {
+      const Vec p = ModelPoint(L, ia[k], ja[k]);
+      ProjectModelPoint(L, p.x, p.y, p.z, &face.x[k], &face.y[k]);
+      ProjectModelPoint(F, p.x, p.y, p.z, &sameArea.x[k], &sameArea.y[k]);
+    }
+    MeshResult peaked, level;
+    std::string error;
+    ASSERT_EQ(ComputeMesh(in, &peaked, &error), 0) << error;
+    ASSERT_EQ(ComputeMesh(flat, &level, &error), 0) << error;
+    EXPECT_EQ(SegmentsThrough(peaked, face), 0) << "theta " << r.theta;
+    EXPECT_GE(SegmentsThrough(level, sameArea), 10) << "theta " << r.theta;
+  }
+}
+
+}  // namespace
+}  // namespace pyk
