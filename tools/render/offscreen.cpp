@@ -11,8 +11,6 @@
 
 namespace pyk {
 
-bool CanOpenXDisplay(std::string* error);  // x_display.cpp, apart from the Qt headers
-
 struct OffscreenGl::Impl {
   QOpenGLContext context;
   QOffscreenSurface surface;
@@ -24,21 +22,6 @@ OffscreenGl::~OffscreenGl() {
     impl_->fbo.reset();
     impl_->context.doneCurrent();
   }
-}
-
-bool InitializeGlProcess(int* argc, char** argv, std::string* error) {
-  if (!CanOpenXDisplay(error)) return false;
-  QSurfaceFormat format;
-  format.setRenderableType(QSurfaceFormat::OpenGL);
-  format.setProfile(QSurfaceFormat::CompatibilityProfile);
-  format.setRedBufferSize(8);
-  format.setGreenBufferSize(8);
-  format.setBlueBufferSize(8);
-  format.setDepthBufferSize(24);
-  format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
-  QSurfaceFormat::setDefaultFormat(format);
-  glutInit(argc, argv);
-  return true;
 }
 
 std::unique_ptr<OffscreenGl> OffscreenGl::Create(int width, int height, std::string* error) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "gl_process.h"
+
 namespace pyk {
 
 class OffscreenGl {
@@ -27,10 +29,5 @@ class OffscreenGl {
   int width_ = 0;
   int height_ = 0;
 };
-
-// Prepares the process for OpenGL and GLUT text before any window-system
-// object exists: the default surface format and glutInit. False with the
-// reason when there is no X display to draw with.
-bool InitializeGlProcess(int* argc, char** argv, std::string* error);
 
 }  // namespace pyk

@@ -1,0 +1,15 @@
+// Process-wide preparation for OpenGL drawing and GLUT text, shared by the
+// viewer and the offscreen tools.
+#pragma once
+
+#include <string>
+
+namespace pyk {
+
+// Before any window-system object exists: checks that the X display can be
+// opened, sets the default surface format (compatibility profile, RGBA of 8
+// bits each, depth buffer, double buffered) and runs glutInit once. False
+// with the reason in *error when there is no X display to draw with.
+bool InitializeGlProcess(int* argc, char** argv, std::string* error);
+
+}  // namespace pyk
