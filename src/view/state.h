@@ -130,6 +130,8 @@ struct ViewState {
 
   // Window, renderer and contour drawing.
   float m_fAspect;
+  // The view's client area in pixels, kept by every resize (the mesh program draws into it).
+  int32_t m_nClientWidth, m_nClientHeight;
   float m_fViewRotX;
   float m_fViewRotZ;
   float m_fLineWidth;

@@ -1,0 +1,23 @@
+// 3D Mesh mode's picture: the mesh program's segments drawn flat, and the
+// two labelled edges placed by the same projection the program used.
+#pragma once
+
+#include "view/state.h"
+
+namespace pyk {
+
+// The model position of a mesh pixel (x, y) in a w x h client area.
+struct MeshFrame {
+  float scale;  // model units per pixel
+  float w, h;
+};
+MeshFrame MeshFrameOf(const ViewState& s);
+
+// The model position (z = 0) where the label of grid point (u, v) goes:
+// the base point projected with the current viewpoint and e1..e6.
+void MeshLabelPoint(const ViewState& s, const MeshFrame& f, float u, float v, float out[2]);
+
+// Labels and axis names, then the segments of records 2k-1 and 2k.
+void DrawMesh(ViewState& s);
+
+}  // namespace pyk

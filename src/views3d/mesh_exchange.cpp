@@ -1,0 +1,65 @@
+#include "views3d/mesh_exchange.h"
+
+#include <unistd.h>
+
+#include "views3d/messages.h"
+
+namespace pyk {
+
+void WriteMeshInput(const ViewState& s, FILE* out) {
+  std::fprintf(out, msg::kMeshInParameter, s.m_afMeshParam[0]);
+  std::fprintf(out, msg::kMeshInViewpoint, s.m_afMeshParam[1], s.m_afMeshParam[2], s.m_afMeshParam[3]);
+  std::fprintf(out, msg::kMeshInEdges, s.m_afEdge[0], s.m_afEdge[1], s.m_fPlaneAngle);
+  std::fprintf(out, msg::kMeshInClient, s.m_nClientWidth, s.m_nClientHeight);
+  std::fprintf(out, msg::kMeshInRange, s.m_fMinDensity, s.m_fMaxDensity);
+  std::fprintf(out, msg::kMeshInGrid, s.m_nGridU, s.m_nGridV);
+  for (int i = 0; i <= s.m_nGridU && i < kSectionSize; ++i) {
+    for (int j = 0; j <= s.m_nGridV && j < kSectionSize; ++j) {
+      std::fprintf(out, msg::kMeshInValue, s.m_fHeightScale * s.m_afSection[i][j]);
+    }
+  }
+}
+
+void ReadMeshOutput(ViewState& s, FILE* in) {
+  for (int k = 1; k <= 6; ++k) {
+    if (std::fscanf(in, msg::kMeshOutNumber, &s.m_afMeshAxis[k]) != 1) break;
+  }
+  float* e = s.m_afMeshView;
+  if (std::fscanf(in, msg::kMeshOutView, &e[0], &e[1], &e[2], &e[3], &e[4], &e[5]) < 0) {
+    s.m_nMeshCount = 0;
+    return;
+  }
+  char line[kPathSize];
+  if (std::fgets(line, sizeof line, in) == nullptr) {  // the rest of the twelfth number's line
+    s.m_nMeshCount = 0;
+    return;
+  }
+  s.m_nMeshCount = 0;
+  while (s.m_nMeshCount + 1 < kMaxMeshRecords && std::fgets(line, sizeof line, in) != nullptr) {
+    const int k = ++s.m_nMeshCount;
+    std::sscanf(line, msg::kMeshOutRecord, &s.m_afMeshX[k], &s.m_afMeshY[k], &s.m_anMeshFlag[k]);
+  }
+}
+
+int CalculateMesh(ViewState& s, Platform& platform) {
+  FILE* in = std::fopen(s.m_strMeshInp.c_str(), "w");
+  bool ok = in != nullptr;
+  if (ok) {
+    WriteMeshInput(s, in);
+    ok = std::ferror(in) == 0;
+    ok = std::fclose(in) == 0 && ok;
+  }
+  ::unlink(s.m_strMeshOut.c_str());
+  ok = ok && ::chdir(s.m_szCurDir) == 0;
+  ok = ok && platform.RunProgramAndWait(s.m_strMeshExe.c_str(), s.m_szCurDir);
+  FILE* out = ok ? std::fopen(s.m_strMeshOut.c_str(), "r") : nullptr;
+  if (out == nullptr) {
+    platform.ShowMessage(msg::kMeshFailed);
+    return 1;
+  }
+  ReadMeshOutput(s, out);
+  std::fclose(out);
+  return 0;
+}
+
+}  // namespace pyk
