@@ -1,0 +1,61 @@
+#include "app.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "document.h"
+#include "gl_process.h"
+#include "main_frame.h"
+#include "messages.h"
+#include "qt_desktop.h"
+#include "view.h"
+
+namespace pyk {
+
+int CPyknoscopeApp::Run(int argc, char** argv) {
+  std::vector<std::string> words;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::fputs(msg::kUsage, stdout);
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::printf("%s (%s)\n", msg::kVersionLine, msg::kVersion);
+      return 0;
+    }
+    words.emplace_back(argv[i]);
+  }
+  std::string error;
+  if (!InitializeGlProcess(&argc, argv, &error)) {
+    std::fprintf(stderr, "pyknoscope: %s\n", error.c_str());
+    return 1;
+  }
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(msg::kAppTitle);
+  QApplication::setOrganizationName(msg::kOrganisation);
+  QApplication::setApplicationVersion(msg::kVersion);
+  QApplication::setWindowIcon(QIcon(":/icons/pyknoscope.xpm"));
+
+  QtDesktop desktop;
+  CPyknoscopeDoc doc;
+  auto* view = new CPyknoscopeView(desktop);  // reads Pyknoscope.ini in the current folder
+  desktop.SetView(view);
+  CMainFrame frame(view, &doc);
+  frame.PlaceFromSettings(view->state());
+  frame.show();
+  view->OnCreate(words);
+  frame.RefreshActions();
+  // The framework's document open: a first argument that names no readable
+  // file ends the program after the view's own messages.
+  if (!words.empty() && !doc.OnOpenDocument(QString::fromLocal8Bit(words[0].c_str()))) {
+    desktop.ShowMessage(msg::kCannotOpenDocument);
+    return 1;
+  }
+  return app.exec();
+}
+
+}  // namespace pyk

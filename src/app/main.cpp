@@ -1,0 +1,7 @@
+// pyknoscope: the viewer for crystallographic electron-density maps.
+#include "app.h"
+
+int main(int argc, char** argv) {
+  pyk::CPyknoscopeApp app;
+  return app.Run(argc, argv);
+}

@@ -1,0 +1,53 @@
+// The viewer shell's texts: title, status-bar texts, pane templates, menus,
+// prompts and tooltips, and the start-up messages, exactly as shown.
+#pragma once
+
+namespace pyk::msg {
+
+inline constexpr const char* kAppTitle = "Pyknoscope";
+inline constexpr const char* kReady = "Ready";
+inline constexpr const char* kVersion = "1.0.0.1";
+inline constexpr const char* kVersionLine = "Pyknoscope Version 1.0";
+inline constexpr const char* kOrganisation = "Local AppWizard-Generated Applications";
+
+// The open-file dialog: default suffix and filter (name, then the patterns Qt reads).
+inline constexpr const char* kMapSuffix = "den";
+inline constexpr const char* kMapFilter = "Map files (*.fou,*.den) (*.fou *.den)";
+
+// Width templates of the six value panes, in their order.
+inline constexpr const char* kPaneTemplates[6] = {"Min=           ", "Max=          ", "Sect=     ",
+                                                  "No=   ",          "z=         ",    "dz=         "};
+
+// The framework's failure when the first argument names no readable file.
+inline constexpr const char* kCannotOpenDocument = "Failed to open document.";
+// The text viewer could not be started for the report (otherwise unreported).
+inline constexpr const char* kTextViewerFailed = "Cannot start a text viewer for %s";
+
+// Saving and copying the picture.
+inline constexpr const char* kCaptureWarning =
+    "Causion !!!\nThis dialog should be kept out of the window.\nAre you sure ?";
+inline constexpr const char* kBitmapSaveFailed = "BitMap file save failed !!!";
+inline constexpr const char* kBitmapSuffix = "bmp";
+inline constexpr const char* kBitmapFilter = "Bit Map File (*.bmp) (*.bmp);;PNG File (*.png) (*.png)";
+
+// The help page in the start-up folder, and the failure to show it.
+inline constexpr const char* kHelpPage = "/PyknoscopeHelp.html";
+inline constexpr const char* kHelpFailed = "Cannot execute html file !!!";
+
+inline constexpr const char* kUsage =
+    "Usage: pyknoscope [MAP [REPORT [CON]]]\n"
+    "\n"
+    "Shows a crystallographic electron-density map (Fc, Fo-Fc or Patterson) as a\n"
+    "contour map, a lit 3D height surface or a hidden-line wire mesh.\n"
+    "  MAP     the map file (.fou or .den)\n"
+    "  REPORT  the file \"Show Density List\" writes the section to\n"
+    "  CON     the contour conditions file (h k l, levels, map type, F(000))\n"
+    "\n"
+    "Pyknoscope.ini, the mesh program and PyknoscopeHelp.html are read from the\n"
+    "current folder. Without MAP the window opens empty; use File Open or drop a\n"
+    "map file on it.\n"
+    "\n"
+    "  --help     show this text\n"
+    "  --version  show the version\n";
+
+}  // namespace pyk::msg
