@@ -1,0 +1,206 @@
+// The main frame's bars as the user sees them, and the commands' state,
+// check marks and enabling through the real actions.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "messages.h"
+#include "viewer_fixture.h"
+
+namespace pyk::test {
+namespace {
+
+// A menu written out as "text" items, "-" separators and "> text" / "<"
+// around submenus.
+std::vector<std::string> Lines(const QMenu* menu) {
+  std::vector<std::string> out;
+  for (const QAction* a : menu->actions()) {
+    if (a->isSeparator()) {
+      out.emplace_back("-");
+    } else if (a->menu() != nullptr) {
+      out.push_back("> " + a->text().toStdString());
+      for (const auto& l : Lines(a->menu())) out.push_back(l);
+      out.emplace_back("<");
+    } else {
+      out.push_back(a->text().toStdString());
+    }
+  }
+  return out;
+}
+
+TEST(Shell, MenuBarHasEveryItemInOrder) {
+  Viewer v;
+  const struct {
+    const char* title;
+    std::vector<std::string> items;
+  } menus[] = {
+      {"File (&F)",
+       {"Open (&O) ...", "Save (&S) ...", "Copy to Clipboard (&C)", "-", "Default View (&D)", "-", "Exit (&X)"}},
+      {"View Mode (&M)",
+       {"-", "Contour (&C)", "3D Contour (&D)", "3D Mesh (&M)", "-", "Contour Line or Gradient (&G)",
+        "Contour Separation (&S) ...", "-", "Mesh-Theta Right (&R)", "Mesh-Theta Left (&L)", "Mesh-Phi Up (&U)",
+        "Mesh-Phi Down (&D)"}},
+      {"Mouse (&M)", {"Rotation (&R)", "Translation (&T)", "Zoom (&Z)"}},
+      {"Set (hkl) (&H)", {"(0 0 l) Face (&L)", "(h 0 0) Face (&H)", "(0 k 0) Face (&K)", "-", "Section Up (&U)",
+                          "Section Down (&D)"}},
+      {"Option (&O)",
+       {"> Contour Densiy (&D)", "Down (&D)", "Up (&U)", "<", "> 3D Height (&H)", "Down (&D)", "Up (&U)", "<", "-",
+        "Show Density List (&L)...", "-", "Set Color (&C) ...", "-", "Tool Bar (&T)", "Status Bar (&S)"}},
+      {"Help (&H)", {"Help by html (&H)", "Pyknoscope Version (&A)..."}},
+  };
+  const QList<QAction*> top = v.frame->menuBar()->actions();
+  ASSERT_EQ(top.size(), 6);
+  for (int m = 0; m < 6; ++m) {
+    EXPECT_EQ(top[m]->text().toStdString(), menus[m].title);
+    ASSERT_NE(top[m]->menu(), nullptr);
+    EXPECT_EQ(Lines(top[m]->menu()), menus[m].items) << menus[m].title;
+  }
+  EXPECT_EQ(v.frame->windowTitle().toStdString(), "Pyknoscope");
+  EXPECT_EQ(Lines(v.frame->contextMenu()),
+            (std::vector<std::string>{"Rotation", "Translation", "Zoom", "-", "Contour", "3D Contour", "3D Mesh"}));
+}
+
+TEST(Shell, ToolBarHasTwentyButtonsWithTooltipsAndPrompts) {
+  Viewer v;
+  const std::vector<std::string> expected = {
+      "Open", "Save as Bitmap", "-", "Contour", "3D Contour", "3D Mesh", "-", "(0 0 l) Face", "(h 0 0) Face",
+      "(0 k 0) Face", "-", "Section Up", "Section Down", "-", "Contour Density Down", "Contour Density Up", "-",
+      "3D Contour Height Down", "3D Contour Height Up", "-", "Mesh-Theta Right", "Mesh-Theta Left", "Mesh-Phi Up",
+      "Mesh-Phi Down", "-", "Set Color", "-", "Exit"};
+  std::vector<std::string> got;
+  int buttons = 0;
+  for (QAction* a : v.frame->toolBar()->actions()) {
+    if (a->isSeparator()) {
+      got.emplace_back("-");
+      continue;
+    }
+    ++buttons;
+    got.push_back(a->toolTip().toStdString());
+    EXPECT_FALSE(a->statusTip().isEmpty());
+    const QPixmap icon = a->icon().pixmap(16, 16);
+    EXPECT_FALSE(icon.isNull()) << a->toolTip().toStdString();
+    EXPECT_EQ(icon.size(), QSize(16, 16));
+  }
+  EXPECT_EQ(got, expected);
+  EXPECT_EQ(buttons, 20);
+  EXPECT_EQ(v.frame->toolBarArea(v.frame->toolBar()), Qt::TopToolBarArea);
+  EXPECT_TRUE(v.frame->toolBar()->isMovable());
+  EXPECT_EQ(v.frame->toolBar()->allowedAreas(), Qt::AllToolBarAreas);
+  EXPECT_EQ(v.frame->action(kCmdSectionUp)->statusTip().toStdString(), "Increase contour section");
+  EXPECT_EQ(v.frame->action(kCmdDefaultView)->toolTip().toStdString(), "Default View ");
+  EXPECT_EQ(v.frame->action(kCmdFileOpen)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+}
+
+TEST(Shell, StatusBarShowsReadyAndSixBlankPanesUntilAMapIsDrawn) {
+  Viewer empty;
+  EXPECT_EQ(empty.frame->messagePane()->text().toStdString(), "Ready");
+  for (int k = 0; k < 6; ++k) {
+    EXPECT_EQ(empty.frame->pane(k)->text(), "") << k;
+    const int templateWidth = empty.frame->pane(k)->fontMetrics().horizontalAdvance(msg::kPaneTemplates[k]);
+    EXPECT_GE(empty.frame->pane(k)->width(), templateWidth) << k;
+  }
+  EXPECT_EQ(empty.state().m_nStatus, -1);
+
+  Viewer v({"nacl.fou", "nacl.fmap", "nacl.con"});
+  v.Picture();
+  const char* expected[6] = {"Min:", "Max:", "Sect:", "No:", "z:", "dz:"};
+  for (int k = 0; k < 6; ++k) {
+    EXPECT_EQ(v.frame->pane(k)->text().left(static_cast<int>(std::strlen(expected[k]))).toStdString(),
+              expected[k]);
+  }
+  // Hiding the status bar and showing it again keeps the texts.
+  const QString no = v.frame->pane(3)->text();
+  v.Trigger(kCmdStatusBar);
+  EXPECT_FALSE(v.frame->statusBar()->isVisible());
+  EXPECT_FALSE(v.frame->action(kCmdStatusBar)->isChecked());
+  v.Trigger(kCmdStatusBar);
+  EXPECT_TRUE(v.frame->statusBar()->isVisible());
+  EXPECT_TRUE(v.frame->action(kCmdStatusBar)->isChecked());
+  EXPECT_EQ(v.frame->pane(3)->text(), no);
+  v.Trigger(kCmdToolBar);
+  EXPECT_FALSE(v.frame->toolBar()->isVisible());
+  EXPECT_FALSE(v.frame->action(kCmdToolBar)->isChecked());
+}
+
+TEST(Shell, CommandsChangeTheStateAndTheCheckMarks) {
+  Viewer v({"aspirin.fou", "aspirin.fmap", "aspirin.con"});
+  ASSERT_EQ(v.state().m_nStatus, 0);
+  const ViewState& s = v.state();
+  const struct {
+    CommandId command;
+    CommandId checked;                  // the action that must then carry the mark
+    std::vector<CommandId> unchecked;  // and those that must not
+    bool (*holds)(const ViewState&);
+  } rows[] = {
+      {kCmd3dContour, kCmd3dContour, {kCmdContour, kCmdMesh}, [](const ViewState& x) { return x.m_nViewMode == 1; }},
+      {kCmdContour, kCmdContour, {kCmd3dContour, kCmdMesh}, [](const ViewState& x) { return x.m_nViewMode == 0; }},
+      {kCmdContourType, kCmdContourType, {}, [](const ViewState& x) { return x.m_bGradient == 1; }},
+      {kCmdZoom, kCmdZoom, {kCmdRotation, kCmdTranslation}, [](const ViewState& x) { return x.m_nMouseMode == 2; }},
+      {kCmdTranslation, kCmdTranslation, {kCmdZoom}, [](const ViewState& x) { return x.m_nMouseMode == 1; }},
+      {kCmdRotation, kCmdRotation, {kCmdTranslation}, [](const ViewState& x) { return x.m_nMouseMode == 0; }},
+      {kCmdFaceH, kCmdFaceH, {kCmdFaceL, kCmdFaceK}, [](const ViewState& x) { return x.m_nPlane == 0; }},
+      {kCmdFaceK, kCmdFaceK, {kCmdFaceH, kCmdFaceL}, [](const ViewState& x) { return x.m_nPlane == 1; }},
+      {kCmdFaceL, kCmdFaceL, {kCmdFaceH, kCmdFaceK}, [](const ViewState& x) { return x.m_nPlane == 2; }},
+      {kCmdSectionUp, kCmdFaceL, {}, [](const ViewState& x) { return x.m_nSection == 1; }},
+      {kCmdSectionDown, kCmdFaceL, {}, [](const ViewState& x) { return x.m_nSection == 0; }},
+  };
+  for (const auto& r : rows) {
+    v.Trigger(r.command);
+    EXPECT_TRUE(r.holds(s)) << r.command;
+    EXPECT_TRUE(v.frame->action(r.checked)->isChecked()) << r.command;
+    for (CommandId u : r.unchecked) EXPECT_FALSE(v.frame->action(u)->isChecked()) << r.command << " " << u;
+  }
+  // Each state change invalidates once; a mouse mode or an unchanged mode does not.
+  const int before = v.desktop.Count("invalidate");
+  v.Trigger(kCmdContour);  // already Contour
+  v.Trigger(kCmdZoom);
+  EXPECT_EQ(v.desktop.Count("invalidate"), before);
+  v.Trigger(kCmdSectionUp);
+  EXPECT_EQ(v.desktop.Count("invalidate"), before + 1);
+  const float step = s.m_fContourStep;
+  v.Trigger(kCmdDensityUp);
+  EXPECT_NE(s.m_fContourStep, step);
+  const float height = s.m_fHeightScale;
+  v.Trigger(kCmdHeightUp);
+  EXPECT_GT(s.m_fHeightScale, height);
+  // The context menu carries the same marks.
+  v.frame->RefreshActions();
+  for (QAction* a : v.frame->contextMenu()->actions()) {
+    if (a->text() == "Rotation") {
+      EXPECT_FALSE(a->isChecked());
+    }
+    if (a->text() == "Zoom") {
+      EXPECT_TRUE(a->isChecked());
+    }
+    if (a->text() == "Contour") {
+      EXPECT_TRUE(a->isChecked());
+    }
+  }
+}
+
+TEST(Shell, MeshModeSwapsTheEnablingOfDensityAndViewpointCommands) {
+  Viewer v({"nacl.fou", "nacl.fmap", "nacl.con"});
+  const CommandId density[] = {kCmdDensityDown, kCmdDensityUp};
+  const CommandId viewpoint[] = {kCmdThetaRight, kCmdThetaLeft, kCmdPhiUp, kCmdPhiDown};
+  for (int mode : {0, 1, 2}) {
+    v.state().m_nViewMode = mode;
+    v.frame->RefreshActions();
+    for (CommandId c : density) EXPECT_EQ(v.frame->action(c)->isEnabled(), mode != 2) << mode << " " << c;
+    for (CommandId c : viewpoint) EXPECT_EQ(v.frame->action(c)->isEnabled(), mode == 2) << mode << " " << c;
+    EXPECT_EQ(v.frame->action(kCmdMesh)->isChecked(), mode == 2);
+    EXPECT_TRUE(v.frame->action(kCmdSectionUp)->isEnabled());
+  }
+  // A viewpoint command outside mesh mode changes nothing at all.
+  v.state().m_nViewMode = 0;
+  const float theta = v.state().m_afMeshParam[2];
+  v.view->RunCommand(kCmdThetaRight);
+  EXPECT_EQ(v.state().m_afMeshParam[2], theta);
+}
+
+}  // namespace
+}  // namespace pyk::test
