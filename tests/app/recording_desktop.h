@@ -6,6 +6,7 @@
 #include <string>
 
 #include "desktop.h"
+#include "qt_desktop.h"
 #include "support/recorder.h"
 
 namespace pyk::test {
@@ -18,9 +19,9 @@ class RecordingDesktop : public Desktop {
     rec.Invalidate();
     if (view != nullptr) view->update();
   }
-  bool RunProgramAndWait(const char* exe, const char*) override {
+  bool RunProgramAndWait(const char* exe, const char* folder) override {
     rec.events.push_back(std::string("run:") + exe);
-    return programOk;
+    return runPrograms ? real.RunProgramAndWait(exe, folder) : programOk;
   }
   std::string AskMapFile() override {
     rec.events.emplace_back("ask-file");
@@ -57,6 +58,9 @@ class RecordingDesktop : public Desktop {
   std::string fileAnswer;
   bool viewerOk = true;
   bool programOk = false;
+  // Runs the programs for real (the mesh program) instead of answering programOk.
+  bool runPrograms = false;
+  QtDesktop real;
   bool browserOk = true;
   bool okAnswer = true;
   std::string bitmapAnswer;

@@ -1,0 +1,164 @@
+// The viewer's side of the mesh exchange: meshinp as written, meshout as
+// read, and the calculation's outcome with a stand-in for the mesh program.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <functional>
+
+#include "support/maps.h"
+#include "views3d/mesh_exchange.h"
+
+namespace pyk::test {
+namespace {
+
+// The recording platform whose "mesh program" is a function run in place.
+class StandInPlatform : public RecordingPlatform {
+ public:
+  bool RunProgramAndWait(const char* exe, const char* folder) override {
+    events.push_back(std::string("run:") + exe + " in " + folder);
+    return program ? program() : false;
+  }
+  std::function<bool()> program;
+};
+
+// A 2 x 1 section of the state in folder dir, with the mesh paths there.
+std::unique_ptr<ViewState> MeshState(const TempDir& dir) {
+  auto s = FreshState();
+  std::strcpy(s->m_szCurDir, dir.path().c_str());
+  s->m_strMeshExe = dir.File("mesh");
+  s->m_strMeshInp = dir.File("meshinp");
+  s->m_strMeshOut = dir.File("meshout");
+  s->m_afMeshParam[0] = 1.0f;
+  s->m_afMeshParam[1] = 30.0f;
+  s->m_afMeshParam[2] = 32.0f;
+  s->m_afMeshParam[3] = 60.0f;
+  s->m_afEdge[0] = 10.0f;
+  s->m_afEdge[1] = 12.5f;
+  s->m_fPlaneAngle = 90.0f;
+  s->m_nClientWidth = 641;
+  s->m_nClientHeight = 480;
+  s->m_fMinDensity = -0.5f;
+  s->m_fMaxDensity = 2.25f;
+  s->m_nGridU = 2;
+  s->m_nGridV = 1;
+  s->m_fHeightScale = 2.0f;
+  const float values[3][2] = {{0.0f, 1.0f}, {-0.25f, 2.25f}, {0.0f, 1.0f}};
+  for (int i = 0; i < 3; ++i) {
+    for (int j = 0; j < 2; ++j) s->m_afSection[i][j] = values[i][j];
+  }
+  return s;
+}
+
+TEST(MeshExchange, WritesMeshinpLineByLine) {
+  TempDir dir;
+  auto s = MeshState(dir);
+  StandInPlatform p;
+  std::string seen;
+  p.program = [&] {
+    seen = ReadText(dir.File("meshinp"));
+    return false;
+  };
+  CalculateMesh(*s, p);
+  EXPECT_EQ(seen,
+            "1.00\n"
+            "  30.0  32.00 60.0\n"
+            "10.0000 12.5000  90.00\n"
+            "641 480\n"
+            "  -0.5000    2.2500\n"
+            "2 1\n"
+            "   0.0000\n   2.0000\n"  // height factor times the density, i outer, j inner
+            "  -0.5000\n   4.5000\n"
+            "   0.0000\n   2.0000\n");
+  EXPECT_EQ(p.events.front(), "run:" + dir.File("mesh") + " in " + dir.path().string());
+}
+
+TEST(MeshExchange, ReadsMeshoutRecords) {
+  const std::string longLine = std::string(150, '7') + "\n";  // 150 characters count as two records
+  const struct {
+    const char* what;
+    std::string text;
+    int count;
+    float m1, e6;            // the first axis number and the last view number
+    float x1, y1, x3;        // records 1 and 3
+  } rows[] = {
+      {"header on one line", "1 2 3 4 5 6 7 8 9 10 11 12\n10 20 1\n30 40 0\n50 60 1\n", 3, 1, 12, 10, 20, 50},
+      {"header over many lines, rest of line ignored", "1\n2\n3 4\n5 6 7 8 9 10\n11 12 99 99\n10 20 1\n", 1, 1, 12,
+       10, 20, -1},
+      {"odd count kept", "1 2 3 4 5 6 7 8 9 10 11 12\n1 2 0\n3 4 0\n5 6 0\n", 3, 1, 12, 1, 2, 5},
+      // The long line's last 11 characters are read as record 3.
+      {"a long line is two records", "1 2 3 4 5 6 7 8 9 10 11 12\n1 2 0\n" + longLine, 3, 1, 12, 1, 2,
+       77777777777.0f},
+      {"empty file keeps the numbers", "", 0, -1, -1, -1, -1, -1},
+  };
+  for (const auto& r : rows) {
+    TempDir dir;
+    auto s = MeshState(dir);
+    for (int k = 0; k < 7; ++k) s->m_afMeshAxis[k] = -1.0f;
+    for (float& e : s->m_afMeshView) e = -1.0f;
+    for (int k = 0; k < 4; ++k) s->m_afMeshX[k] = s->m_afMeshY[k] = -1.0f;
+    StandInPlatform p;
+    p.program = [&] {
+      WriteText(dir.File("meshout"), r.text);
+      return true;
+    };
+    EXPECT_EQ(CalculateMesh(*s, p), 0) << r.what;
+    EXPECT_TRUE(p.Messages().empty()) << r.what;
+    EXPECT_EQ(s->m_nMeshCount, r.count) << r.what;
+    EXPECT_EQ(s->m_afMeshAxis[1], r.m1) << r.what;
+    EXPECT_EQ(s->m_afMeshView[5], r.e6) << r.what;
+    EXPECT_EQ(s->m_afMeshAxis[0], -1.0f) << r.what << ": entry 0 is never written";
+    EXPECT_EQ(s->m_afMeshX[1], r.x1) << r.what;
+    EXPECT_EQ(s->m_afMeshY[1], r.y1) << r.what;
+    EXPECT_EQ(s->m_afMeshX[3], r.x3) << r.what;
+  }
+}
+
+TEST(MeshExchange, KeepsAtMost29999Records) {
+  TempDir dir;
+  auto s = MeshState(dir);
+  std::string text = "1 2 3 4 5 6 7 8 9 10 11 12\n";
+  for (int k = 1; k <= 30005; ++k) text += std::to_string(k) + " 0 1\n";
+  StandInPlatform p;
+  p.program = [&] {
+    WriteText(dir.File("meshout"), text);
+    return true;
+  };
+  EXPECT_EQ(CalculateMesh(*s, p), 0);
+  EXPECT_EQ(s->m_nMeshCount, kMaxMeshRecords - 1);
+  EXPECT_EQ(s->m_afMeshX[kMaxMeshRecords - 1], 29999.0f);
+}
+
+TEST(MeshExchange, FailuresNeverReadAnOldMeshout) {
+  const struct {
+    const char* what;
+    bool meshinpFolderMissing;
+    bool programOk;
+    bool programWrites;
+  } rows[] = {
+      {"the program fails", false, false, false},
+      {"the program succeeds but writes nothing (stale output)", false, true, false},
+      {"the program fails after writing", false, false, true},
+      {"meshinp cannot be created", true, true, true},
+  };
+  for (const auto& r : rows) {
+    TempDir dir;
+    auto s = MeshState(dir);
+    if (r.meshinpFolderMissing) s->m_strMeshInp = dir.File("no/such/meshinp");
+    WriteText(dir.File("meshout"), "9 9 9 9 9 9 9 9 9 9 9 9\n1 1 1\n");  // an earlier run's output
+    s->m_afMeshAxis[1] = 5.0f;
+    s->m_nMeshCount = 7;
+    StandInPlatform p;
+    p.program = [&] {
+      if (r.programWrites) WriteText(dir.File("meshout"), "1 2 3 4 5 6 7 8 9 10 11 12\n");
+      return r.programOk;
+    };
+    EXPECT_EQ(CalculateMesh(*s, p), 1) << r.what;
+    EXPECT_EQ(p.Messages(), std::vector<std::string>{"Mesh calculation failed !!!"}) << r.what;
+    EXPECT_EQ(s->m_afMeshAxis[1], 5.0f) << r.what << ": the previous results remain";
+    EXPECT_EQ(s->m_nMeshCount, 7) << r.what;
+  }
+}
+
+}  // namespace
+}  // namespace pyk::test
