@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
-# Builds Pyknoscope and runs it on a bundled sample map: prepares a start-up
-# folder (run/) with the settings file and the samples, writes the density
-# report of the rock-salt map's first (0 0 l) section there and shows it.
+# Builds Pyknoscope and opens the viewer on the bundled aspirin map. The viewer
+# reads Pyknoscope.ini, runs the mesh program and finds its help page in the
+# folder it starts from, so this prepares such a folder (run/) with those and
+# the sample maps, and starts the viewer there.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/setup.sh"
 cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$top/build" -j2
+cmake --build "$top/build" -j2 --target pyknoscope mesh
 
 run="$top/run"
 mkdir -p "$run"
-cp "$top"/data/Pyknoscope.ini "$top"/data/*.fou "$top"/data/*.den "$top"/data/*.con "$run"/
+cp "$top"/data/Pyknoscope.ini "$top"/data/PyknoscopeHelp.html "$top"/data/*.fou "$top"/data/*.den \
+  "$top"/data/*.con "$run"/
+cp "$top/build/src/mesh/mesh" "$run/mesh"
 cd "$run"
-"$top/build/tools/report/pyknoscope-report" nacl.fou nacl.fmap nacl.con
-echo "== $run/nacl.fmap =="
-cat nacl.fmap
+exec "$top/build/src/app/pyknoscope" aspirin.fou aspirin.fmap aspirin.con
