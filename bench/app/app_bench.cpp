@@ -1,0 +1,240 @@
+// The viewer's responsiveness on this machine's OpenGL: from a command
+// (menu action) to the finished frame on the real window, from the window's
+// creation to its first frame, and from starting the program to the map on
+// the screen. Needs an X display (Xvfb on a server).
+#include <benchmark/benchmark.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QApplication>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "document.h"
+#include "gl_process.h"
+#include "main_frame.h"
+#include "qt_desktop.h"
+#include "render/gl.h"
+#include "view.h"
+
+// Xlib last: its macros clash with Qt's and the benchmark's names.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace fs = std::filesystem;
+
+namespace pyk {
+namespace {
+
+// Messages go to standard error instead of boxes; programs run for real.
+class BenchDesktop : public QtDesktop {
+ public:
+  void ShowMessage(const char* text) override { std::fprintf(stderr, "message: %s\n", text); }
+};
+
+// A start-up folder with the shipped files, the mesh program and a 149 x 149
+// map of waves with 100 contour levels.
+const fs::path& Folder() {
+  static const fs::path dir = [] {
+    fs::path d = fs::temp_directory_path() / ("pyk-app-bench-" + std::to_string(::getpid()));
+    fs::create_directories(d);
+    for (const auto& e : fs::directory_iterator(PYK_DATA_DIR)) {
+      fs::copy_file(e.path(), d / e.path().filename(), fs::copy_options::overwrite_existing);
+    }
+    fs::copy_file(PYK_MESH_EXE, d / "mesh", fs::copy_options::overwrite_existing);
+    std::ofstream map(d / "waves.fou");
+    map << "waves 149 x 149\n" << 149 * 149 * 2 << "\n";
+    for (int w = 0; w < 2; ++w) {
+      for (int u = 0; u < 149; ++u) {
+        for (int v = 0; v < 149; ++v) {
+          const double rho = std::sin(u * 0.21) * std::cos(v * 0.17) + 0.3 * std::sin((u + v + 7 * w) * 0.05);
+          map << u << ' ' << v << ' ' << w << ' ' << rho << '\n';
+        }
+      }
+    }
+    map << "30.0 30.0 10.0 90.0 90.0 100.0\n149 149 2\n1 0 0\n1 0 0 0 1 0 0 0 1 0 0 0\n";
+    std::ofstream(d / "waves.con") << "0 0 1\n100\n0\n0.0\n";
+    return d;
+  }();
+  return dir;
+}
+
+// The real main frame and view started in the folder on a map.
+struct AppWindow {
+  explicit AppWindow(const std::vector<std::string>& words) {
+    fs::current_path(Folder());
+    view = new CPyknoscopeView(desktop);
+    desktop.SetView(view);
+    frame = std::make_unique<CMainFrame>(view, &doc);
+    frame->PlaceFromSettings(view->state());
+    frame->show();
+    view->OnCreate(words);
+    frame->RefreshActions();
+    Finish();
+  }
+  // Paints now and waits until the frame is complete on the GPU.
+  void Finish() {
+    view->repaint();
+    view->makeCurrent();
+    glFinish();
+    view->doneCurrent();
+  }
+  BenchDesktop desktop;
+  CPyknoscopeDoc doc;
+  CPyknoscopeView* view = nullptr;
+  std::unique_ptr<CMainFrame> frame;
+};
+
+std::vector<std::string> Words(const std::string& stem) { return {stem + ".fou", stem + ".fmap", stem + ".con"}; }
+
+// Alternates two commands (each undoes the other's change) to the finished frame.
+void CommandToFrame(benchmark::State& st, const std::string& stem, bool gradient, int mode, CommandId a,
+                    CommandId b) {
+  AppWindow w(Words(stem));
+  if (w.view->state().m_nStatus != 0) {
+    st.SkipWithError("map not loaded");
+    return;
+  }
+  if (gradient) w.frame->action(kCmdContourType)->trigger();
+  if (mode == 1) w.frame->action(kCmd3dContour)->trigger();
+  if (mode == 2) w.frame->action(kCmdMesh)->trigger();
+  w.Finish();
+  bool flip = false;
+  for (auto _ : st) {
+    w.frame->action(flip ? b : a)->trigger();
+    w.Finish();
+    flip = !flip;
+  }
+  if (w.view->state().m_nStatus != 0) st.SkipWithError("a command failed");
+}
+
+void BM_SectionUpDown_Aspirin(benchmark::State& st) {
+  CommandToFrame(st, "aspirin", false, 0, kCmdSectionUp, kCmdSectionDown);
+}
+void BM_FaceChange_Aspirin(benchmark::State& st) { CommandToFrame(st, "aspirin", false, 0, kCmdFaceL, kCmdFaceK); }
+void BM_DensityStep_Aspirin(benchmark::State& st) {
+  CommandToFrame(st, "aspirin", false, 0, kCmdDensityUp, kCmdDensityDown);
+}
+void BM_SectionUpDown_149Gradient(benchmark::State& st) {
+  CommandToFrame(st, "waves", true, 0, kCmdSectionUp, kCmdSectionDown);
+}
+void BM_DensityStep_149Gradient(benchmark::State& st) {
+  CommandToFrame(st, "waves", true, 0, kCmdDensityUp, kCmdDensityDown);
+}
+void BM_ThetaStep_149Mesh(benchmark::State& st) { CommandToFrame(st, "waves", false, 2, kCmdThetaRight, kCmdThetaLeft); }
+void BM_ThetaStep_AspirinMesh(benchmark::State& st) {
+  CommandToFrame(st, "aspirin", false, 2, kCmdThetaRight, kCmdThetaLeft);
+}
+
+// Window creation, settings, map load and the first finished frame, in process.
+void BM_WindowToFirstFrame_Aspirin(benchmark::State& st) {
+  for (auto _ : st) {
+    AppWindow w(Words("aspirin"));
+    if (w.view->state().m_nStatus != 0) st.SkipWithError("map not loaded");
+    st.PauseTiming();
+    w.frame.reset();
+    QCoreApplication::processEvents();
+    st.ResumeTiming();
+  }
+}
+
+// The first pixel of a red contour line on the program's window, from fork.
+bool MapOnScreen(Display* d, ::Window w) {
+  XWindowAttributes a;
+  if (XGetWindowAttributes(d, w, &a) == 0 || a.map_state != IsViewable) return false;
+  XImage* img = XGetImage(d, w, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
+  if (img == nullptr) return false;
+  int red = 0;
+  for (int y = 0; y < a.height && red < 50; y += 1) {
+    for (int x = 0; x < a.width; ++x) {
+      const unsigned long p = XGetPixel(img, x, y);
+      red += ((p >> 16) & 0xFF) > 200 && ((p >> 8) & 0xFF) < 60 && (p & 0xFF) < 60;
+    }
+  }
+  XDestroyImage(img);
+  return red >= 50;
+}
+
+::Window FindTitled(Display* d, ::Window w) {
+  char* name = nullptr;
+  if (XFetchName(d, w, &name) != 0 && name != nullptr) {
+    const bool match = std::string(name) == "Pyknoscope";
+    XFree(name);
+    if (match) return w;
+  }
+  ::Window root, parent, *children = nullptr;
+  unsigned n = 0;
+  if (XQueryTree(d, w, &root, &parent, &children, &n) == 0) return 0;
+  ::Window found = 0;
+  for (unsigned i = 0; i < n && found == 0; ++i) found = FindTitled(d, children[i]);
+  if (children != nullptr) XFree(children);
+  return found;
+}
+
+void BM_ProgramStartToMapOnScreen_Aspirin(benchmark::State& st) {
+  Display* d = XOpenDisplay(nullptr);
+  if (d == nullptr) {
+    st.SkipWithError("no display");
+    return;
+  }
+  for (auto _ : st) {
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      if (::chdir(Folder().c_str()) != 0) ::_exit(127);
+      ::execl(PYK_VIEWER_EXE, PYK_VIEWER_EXE, "aspirin.fou", "aspirin.fmap", "aspirin.con", nullptr);
+      ::_exit(127);
+    }
+    bool shown = false;
+    const auto deadline = start + std::chrono::seconds(10);
+    while (!shown && std::chrono::steady_clock::now() < deadline) {
+      const ::Window w = FindTitled(d, DefaultRootWindow(d));
+      shown = w != 0 && MapOnScreen(d, w);
+      if (!shown) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    const auto end = std::chrono::steady_clock::now();
+    st.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    ::kill(pid, SIGTERM);
+    ::waitpid(pid, nullptr, 0);
+    if (!shown) st.SkipWithError("the map did not appear");
+  }
+  XCloseDisplay(d);
+}
+
+BENCHMARK(BM_SectionUpDown_Aspirin)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FaceChange_Aspirin)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DensityStep_Aspirin)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SectionUpDown_149Gradient)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DensityStep_149Gradient)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ThetaStep_AspirinMesh)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ThetaStep_149Mesh)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WindowToFirstFrame_Aspirin)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProgramStartToMapOnScreen_Aspirin)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace pyk
+
+int main(int argc, char** argv) {
+  std::string error;
+  if (!pyk::InitializeGlProcess(&argc, argv, &error)) {
+    std::fprintf(stderr, "pyk_app_bench: %s\n", error.c_str());
+    return 1;
+  }
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  std::error_code ec;
+  fs::current_path(fs::temp_directory_path());
+  fs::remove_all(pyk::Folder(), ec);
+  return 0;
+}
