@@ -16,11 +16,10 @@
 
 namespace pyk {
 
-int CPyknoscopeApp::Run(int argc, char **argv) {
+int CPyknoscopeApp::Run(int argc, char** argv) {
   std::vector<std::string> words;
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--help") == 0 ||
-        std::strcmp(argv[i], "-h") == 0) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
       std::fputs(msg::kUsage, stdout);
       return 0;
     }
@@ -42,10 +41,9 @@ int CPyknoscopeApp::Run(int argc, char **argv) {
 
   QtDesktop desktop;
   CPyknoscopeDoc doc;
-  auto *view = new CPyknoscopeView(
-      desktop); // reads Pyknoscope.ini in the current folder
+  auto* view = new CPyknoscopeView(desktop);  // reads Pyknoscope.ini in the current folder
   desktop.SetView(view);
-  CMainFrame frame(view, &doc); // registers the icon resources
+  CMainFrame frame(view, &doc);  // registers the icon resources
   QApplication::setWindowIcon(QIcon(":/icons/pyknoscope.xpm"));
   frame.PlaceFromSettings(view->state());
   frame.show();
@@ -53,12 +51,11 @@ int CPyknoscopeApp::Run(int argc, char **argv) {
   frame.RefreshActions();
   // The framework's document open: a first argument that names no readable
   // file ends the program after the view's own messages.
-  if (!words.empty() &&
-      !doc.OnOpenDocument(QString::fromLocal8Bit(words[0].c_str()))) {
+  if (!words.empty() && !doc.OnOpenDocument(QString::fromLocal8Bit(words[0].c_str()))) {
     desktop.ShowMessage(msg::kCannotOpenDocument);
     return 1;
   }
   return app.exec();
 }
 
-} // namespace pyk
+}  // namespace pyk

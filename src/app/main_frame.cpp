@@ -28,39 +28,34 @@ namespace {
 
 bool Checkable(CommandId id) {
   switch (id) {
-  case kCmdContour:
-  case kCmd3dContour:
-  case kCmdMesh:
-  case kCmdContourType:
-  case kCmdRotation:
-  case kCmdTranslation:
-  case kCmdZoom:
-  case kCmdFaceL:
-  case kCmdFaceH:
-  case kCmdFaceK:
-  case kCmdToolBar:
-  case kCmdStatusBar:
-    return true;
-  default:
-    return false;
+    case kCmdContour:
+    case kCmd3dContour:
+    case kCmdMesh:
+    case kCmdContourType:
+    case kCmdRotation:
+    case kCmdTranslation:
+    case kCmdZoom:
+    case kCmdFaceL:
+    case kCmdFaceH:
+    case kCmdFaceK:
+    case kCmdToolBar:
+    case kCmdStatusBar: return true;
+    default: return false;
   }
 }
 
 // The first local file of a drop, if any.
-QString FirstLocalFile(const QMimeData *data) {
-  if (data == nullptr || !data->hasUrls())
-    return {};
-  for (const QUrl &url : data->urls()) {
-    if (url.isLocalFile())
-      return url.toLocalFile();
+QString FirstLocalFile(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls()) return {};
+  for (const QUrl& url : data->urls()) {
+    if (url.isLocalFile()) return url.toLocalFile();
   }
   return {};
 }
 
-} // namespace
+}  // namespace
 
-CMainFrame::CMainFrame(CPyknoscopeView *view, CPyknoscopeDoc *doc)
-    : view_(view), doc_(doc) {
+CMainFrame::CMainFrame(CPyknoscopeView* view, CPyknoscopeDoc* doc) : view_(view), doc_(doc) {
   static const bool registered = (RegisterIconResources(), true);
   (void)registered;
   setWindowTitle(msg::kAppTitle);
@@ -71,20 +66,17 @@ CMainFrame::CMainFrame(CPyknoscopeView *view, CPyknoscopeDoc *doc)
   BuildMenus();
   BuildToolBar();
   BuildStatusBar();
-  connect(view_, &CPyknoscopeView::stateChanged, this,
-          &CMainFrame::RefreshActions);
+  connect(view_, &CPyknoscopeView::stateChanged, this, &CMainFrame::RefreshActions);
   connect(view_, &CPyknoscopeView::panesChanged, this, &CMainFrame::TakePanes);
   RefreshActions();
 }
 
 void CMainFrame::BuildActions() {
-  for (const CommandText &c : Commands()) {
-    QAction *a = new QAction(this);
+  for (const CommandText& c : Commands()) {
+    QAction* a = new QAction(this);
     a->setStatusTip(c.prompt);
-    if (c.tooltip != nullptr)
-      a->setToolTip(c.tooltip);
-    if (c.icon != nullptr)
-      a->setIcon(QIcon(QString(":/icons/") + c.icon));
+    if (c.tooltip != nullptr) a->setToolTip(c.tooltip);
+    if (c.icon != nullptr) a->setIcon(QIcon(QString(":/icons/") + c.icon));
     a->setCheckable(Checkable(c.id));
     a->setData(static_cast<int>(c.id));
     // Check marks come from the state only: a click runs the command, and the
@@ -97,57 +89,50 @@ void CMainFrame::BuildActions() {
   addAction(actions_[kCmdFileOpen]);
 }
 
-QAction *CMainFrame::action(CommandId id) const {
+QAction* CMainFrame::action(CommandId id) const {
   const auto it = actions_.find(id);
   return it == actions_.end() ? nullptr : it->second;
 }
 
 void CMainFrame::BuildMenus() {
-  QMenu *menu = nullptr;
-  QMenu *target = nullptr;
-  for (const MenuLine &line : MenuBarLayout()) {
+  QMenu* menu = nullptr;
+  QMenu* target = nullptr;
+  for (const MenuLine& line : MenuBarLayout()) {
     switch (line.kind) {
-    case MenuLine::kMenu:
-      menu = menuBar()->addMenu(line.text);
-      target = menu;
-      connect(menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshActions);
-      break;
-    case MenuLine::kSubmenu:
-      target = menu->addMenu(line.text);
-      connect(target, &QMenu::aboutToShow, this, &CMainFrame::RefreshActions);
-      break;
-    case MenuLine::kEndSubmenu:
-      target = menu;
-      break;
-    case MenuLine::kSeparator:
-      target->addSeparator();
-      break;
-    case MenuLine::kItem: {
-      // The menu shows its own text; the same action keeps the toolbar's
-      // tooltip.
-      QAction *a = action(line.id);
-      if (a->text().isEmpty())
-        a->setText(line.text);
-      target->addAction(a);
-      break;
-    }
+      case MenuLine::kMenu:
+        menu = menuBar()->addMenu(line.text);
+        target = menu;
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshActions);
+        break;
+      case MenuLine::kSubmenu:
+        target = menu->addMenu(line.text);
+        connect(target, &QMenu::aboutToShow, this, &CMainFrame::RefreshActions);
+        break;
+      case MenuLine::kEndSubmenu: target = menu; break;
+      case MenuLine::kSeparator: target->addSeparator(); break;
+      case MenuLine::kItem: {
+        // The menu shows its own text; the same action keeps the toolbar's tooltip.
+        QAction* a = action(line.id);
+        if (a->text().isEmpty()) a->setText(line.text);
+        target->addAction(a);
+        break;
+      }
     }
   }
   contextMenu_ = new QMenu(this);
-  for (const MenuLine &line : ContextMenuLayout()) {
+  for (const MenuLine& line : ContextMenuLayout()) {
     if (line.kind == MenuLine::kSeparator) {
       contextMenu_->addSeparator();
       continue;
     }
     // The context menu's texts differ from the menu bar's: a proxy action
     // with the same state runs the same command.
-    QAction *shared = action(line.id);
-    QAction *item = contextMenu_->addAction(line.text);
+    QAction* shared = action(line.id);
+    QAction* item = contextMenu_->addAction(line.text);
     item->setCheckable(shared->isCheckable());
     item->setStatusTip(shared->statusTip());
     item->setData(shared->data());
-    connect(item, &QAction::triggered, this,
-            [this, id = line.id] { OnCommand(id); });
+    connect(item, &QAction::triggered, this, [this, id = line.id] { OnCommand(id); });
   }
   connect(contextMenu_, &QMenu::aboutToShow, this, &CMainFrame::RefreshActions);
   view_->SetContextMenu(contextMenu_);
@@ -171,7 +156,7 @@ void CMainFrame::BuildToolBar() {
 }
 
 void CMainFrame::BuildStatusBar() {
-  QStatusBar *bar = statusBar();
+  QStatusBar* bar = statusBar();
   bar->setObjectName("statusBar");
   ready_ = new QLabel(msg::kReady, bar);
   bar->addWidget(ready_, 1);
@@ -180,29 +165,22 @@ void CMainFrame::BuildStatusBar() {
     panes_[k] = new QLabel(bar);
     panes_[k]->setObjectName(QString("pane%1").arg(k));
     panes_[k]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panes_[k]->setFixedWidth(metrics.horizontalAdvance(msg::kPaneTemplates[k]) +
-                             8);
+    panes_[k]->setFixedWidth(metrics.horizontalAdvance(msg::kPaneTemplates[k]) + 8);
     bar->addPermanentWidget(panes_[k]);
   }
 }
 
-void CMainFrame::PlaceFromSettings(const ViewState &s) {
+void CMainFrame::PlaceFromSettings(const ViewState& s) {
   int w = s.m_nWindowWidth, h = s.m_nWindowHeight;
   int x = s.m_nWindowLeft, y = s.m_nWindowTop;
-  if (w < kMinWidth)
-    w = kMinWidth;
-  if (h < kMinHeight)
-    h = kMinHeight;
-  if (const QScreen *screen = QApplication::primaryScreen()) {
+  if (w < kMinWidth) w = kMinWidth;
+  if (h < kMinHeight) h = kMinHeight;
+  if (const QScreen* screen = QApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();
-    if (w > area.width())
-      w = area.width();
-    if (h > area.height())
-      h = area.height();
-    if (x < area.left() || x + w > area.right() + 1)
-      x = area.left();
-    if (y < area.top() || y + h > area.bottom() + 1)
-      y = area.top();
+    if (w > area.width()) w = area.width();
+    if (h > area.height()) h = area.height();
+    if (x < area.left() || x + w > area.right() + 1) x = area.left();
+    if (y < area.top() || y + h > area.bottom() + 1) y = area.top();
   }
   resize(w, h);
   move(x, y);
@@ -210,27 +188,17 @@ void CMainFrame::PlaceFromSettings(const ViewState &s) {
 
 void CMainFrame::OnCommand(CommandId id) {
   switch (id) {
-  case kCmdExit:
-    close();
-    return;
-  case kCmdToolBar:
-    toolBar_->setVisible(!toolBar_->isVisible());
-    break;
-  case kCmdStatusBar:
-    statusBar()->setVisible(!statusBar()->isVisible());
-    break;
-  case kCmdAbout:
-    ShowAboutDialog(this);
-    return;
-  default:
-    view_->RunCommand(id);
-    break;
+    case kCmdExit: close(); return;
+    case kCmdToolBar: toolBar_->setVisible(!toolBar_->isVisible()); break;
+    case kCmdStatusBar: statusBar()->setVisible(!statusBar()->isVisible()); break;
+    case kCmdAbout: ShowAboutDialog(this); return;
+    default: view_->RunCommand(id); break;
   }
   RefreshActions();
 }
 
 void CMainFrame::RefreshActions() {
-  for (auto &[id, a] : actions_) {
+  for (auto& [id, a] : actions_) {
     const CommandId c = static_cast<CommandId>(id);
     if (c == kCmdToolBar) {
       a->setChecked(toolBar_->isVisibleTo(this));
@@ -242,9 +210,8 @@ void CMainFrame::RefreshActions() {
     a->setEnabled(view_->IsEnabled(c));
   }
   if (contextMenu_ != nullptr) {
-    for (QAction *item : contextMenu_->actions()) {
-      if (item->isSeparator())
-        continue;
+    for (QAction* item : contextMenu_->actions()) {
+      if (item->isSeparator()) continue;
       const CommandId c = static_cast<CommandId>(item->data().toInt());
       item->setChecked(view_->IsChecked(c));
       item->setEnabled(view_->IsEnabled(c));
@@ -253,7 +220,7 @@ void CMainFrame::RefreshActions() {
 }
 
 void CMainFrame::TakePanes() {
-  const PaneTexts &p = view_->panes();
+  const PaneTexts& p = view_->panes();
   m_strPaneMin = QString::fromStdString(p.min);
   m_strPaneMax = QString::fromStdString(p.max);
   m_strPaneSect = QString::fromStdString(p.sect);
@@ -264,37 +231,32 @@ void CMainFrame::TakePanes() {
 }
 
 void CMainFrame::RefreshPanes() {
-  const QString *texts[6] = {&m_strPaneMin, &m_strPaneMax, &m_strPaneSect,
+  const QString* texts[6] = {&m_strPaneMin, &m_strPaneMax, &m_strPaneSect,
                              &m_strPaneNo,  &m_strPanePos, &m_strPaneStep};
-  for (int k = 0; k < 6; ++k)
-    panes_[k]->setText(*texts[k]);
+  for (int k = 0; k < 6; ++k) panes_[k]->setText(*texts[k]);
 }
 
-void CMainFrame::dragEnterEvent(QDragEnterEvent *e) {
-  if (!FirstLocalFile(e->mimeData()).isEmpty())
-    e->acceptProposedAction();
+void CMainFrame::dragEnterEvent(QDragEnterEvent* e) {
+  if (!FirstLocalFile(e->mimeData()).isEmpty()) e->acceptProposedAction();
 }
 
 // The first dropped file waits in the drop slot; the view loads it before
 // its next paint. Every dropped file is opened as the document.
-void CMainFrame::dropEvent(QDropEvent *e) {
+void CMainFrame::dropEvent(QDropEvent* e) {
   const QString first = FirstLocalFile(e->mimeData());
-  if (first.isEmpty())
-    return;
+  if (first.isEmpty()) return;
   e->acceptProposedAction();
   const QByteArray bytes = first.toLocal8Bit();
-  const size_t n = bytes.size() < kMaxPath ? static_cast<size_t>(bytes.size())
-                                           : static_cast<size_t>(kMaxPath);
+  const size_t n = bytes.size() < kMaxPath ? static_cast<size_t>(bytes.size()) : static_cast<size_t>(kMaxPath);
   std::memcpy(m_szDropFile, bytes.constData(), n);
   m_szDropFile[n] = '\0';
   m_bDropFile = 1;
-  for (const QUrl &url : e->mimeData()->urls()) {
-    if (url.isLocalFile())
-      doc_->OnOpenDocument(url.toLocalFile());
+  for (const QUrl& url : e->mimeData()->urls()) {
+    if (url.isLocalFile()) doc_->OnOpenDocument(url.toLocalFile());
   }
   activateWindow();
   QTimer::singleShot(0, view_, [this] { view_->PickUpDroppedFile(); });
   view_->update();
 }
 
-} // namespace pyk
+}  // namespace pyk
