@@ -38,4 +38,8 @@ grep -q meshinp "$dest/mesh.err" || fail "mesh message: $(cat "$dest/mesh.err")"
 echo "; mine" >>"$folder/Pyknoscope.ini"
 PYKNOSCOPE_FOLDER=$folder "$root/bin/pyknoscope-launch" --version >/dev/null
 grep -q "; mine" "$folder/Pyknoscope.ini" || fail "user settings replaced"
+# A mesh link left dangling by an installation that moved is renewed.
+rm "$folder/mesh" && ln -s "$dest/gone/mesh" "$folder/mesh"
+PYKNOSCOPE_FOLDER=$folder "$root/bin/pyknoscope-launch" --version >/dev/null || fail "launcher failed on a dangling mesh link"
+[ -x "$folder/mesh" ] || fail "dangling mesh link not renewed"
 echo "install test: passed"
