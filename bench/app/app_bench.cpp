@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QTest>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -68,26 +69,49 @@ const fs::path& Folder() {
   return dir;
 }
 
-// The real main frame and view started in the folder on a map.
+// Counts the paint events a widget receives, so that a benchmark can tell a
+// drawn frame from a skipped one (an unexposed window paints nothing).
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return QObject::eventFilter(o, e);
+  }
+};
+
+// The real main frame and view started in the folder on a map, as the
+// program starts: shown, on the screen, then the map loaded and painted.
 struct AppWindow {
   explicit AppWindow(const std::vector<std::string>& words) {
     fs::current_path(Folder());
     view = new CPyknoscopeView(desktop);
+    view->installEventFilter(&counter);
     desktop.SetView(view);
     frame = std::make_unique<CMainFrame>(view, &doc);
     frame->PlaceFromSettings(view->state());
     frame->show();
+    exposed = QTest::qWaitForWindowExposed(frame.get());
     view->OnCreate(words);
     frame->RefreshActions();
     Finish();
   }
-  // Paints now and waits until the frame is complete on the GPU.
-  void Finish() {
-    view->repaint();
+  // Lets the event loop paint, as after a command, and waits until the frame
+  // is complete on the GPU; false when no paint came.
+  bool Finish() {
+    const int before = counter.paints;
+    view->update();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (counter.paints == before && std::chrono::steady_clock::now() < deadline) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
     view->makeCurrent();
     glFinish();
     view->doneCurrent();
+    return counter.paints > before;
   }
+  PaintCounter counter;
+  bool exposed = false;
   BenchDesktop desktop;
   CPyknoscopeDoc doc;
   CPyknoscopeView* view = nullptr;
@@ -100,8 +124,8 @@ std::vector<std::string> Words(const std::string& stem) { return {stem + ".fou",
 void CommandToFrame(benchmark::State& st, const std::string& stem, bool gradient, int mode, CommandId a,
                     CommandId b) {
   AppWindow w(Words(stem));
-  if (w.view->state().m_nStatus != 0) {
-    st.SkipWithError("map not loaded");
+  if (!w.exposed || w.view->state().m_nStatus != 0) {
+    st.SkipWithError("window not shown or map not loaded");
     return;
   }
   if (gradient) w.frame->action(kCmdContourType)->trigger();
@@ -109,11 +133,13 @@ void CommandToFrame(benchmark::State& st, const std::string& stem, bool gradient
   if (mode == 2) w.frame->action(kCmdMesh)->trigger();
   w.Finish();
   bool flip = false;
+  bool painted = true;
   for (auto _ : st) {
     w.frame->action(flip ? b : a)->trigger();
-    w.Finish();
+    painted = w.Finish() && painted;
     flip = !flip;
   }
+  if (!painted) st.SkipWithError("a command gave no frame");
   if (w.view->state().m_nStatus != 0) st.SkipWithError("a command failed");
 }
 
@@ -139,7 +165,7 @@ void BM_ThetaStep_AspirinMesh(benchmark::State& st) {
 void BM_WindowToFirstFrame_Aspirin(benchmark::State& st) {
   for (auto _ : st) {
     AppWindow w(Words("aspirin"));
-    if (w.view->state().m_nStatus != 0) st.SkipWithError("map not loaded");
+    if (!w.exposed || w.view->state().m_nStatus != 0) st.SkipWithError("window not shown or map not loaded");
     st.PauseTiming();
     w.frame.reset();
     QCoreApplication::processEvents();
