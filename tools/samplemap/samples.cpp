@@ -118,7 +118,7 @@ bool BuildSamples(std::vector<SampleFile>* out) {
   const AspirinFunctions fn = MakeAspirinFunctions();
   if (!fn.fc) return false;
   const Cell& cell = Aspirin().cell;
-  struct Spec {
+  struct Sample {
     const char* map;
     const char* con;
     const char* title;
@@ -128,7 +128,7 @@ bool BuildSamples(std::vector<SampleFile>* out) {
     const MapFunction* b;
     int type;
   };
-  const Spec specs[] = {
+  const Sample samples[] = {
       {"aspirin.fou", "aspirin.con",
        "Aspirin P21/c (Wilson 2002, 100 K), Fc map (e/A^3, F000 omitted)", &group,
        OpStyle::kExplicit, &fn.fc, nullptr, kMapFc},
@@ -142,7 +142,7 @@ bool BuildSamples(std::vector<SampleFile>* out) {
        "Aspirin P21/c, columns: Fc and Fo-Fc (O4 moved 0.40 A along a), e/A^3", &group,
        OpStyle::kExplicit, &fn.fc, &fn.difference, kMapFc},
   };
-  for (const Spec& s : specs) {
+  for (const Sample& s : samples) {
     SampleFile f{s.map, s.con, {}, Con(0, 1, 0, s.type, fn.f000)};
     if (!MapSkeleton(s.title, cell, *s.group, s.style, kAspirinGrid, &f.map)) return false;
     FillValues(*s.a, s.b ? *s.b : MapFunction{}, &f.map);
