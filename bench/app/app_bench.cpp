@@ -28,8 +28,7 @@
 #include "view.h"
 
 // Xlib last: its macros clash with Qt's and the benchmark's names.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
+#include "support/x_window.h"
 
 namespace fs = std::filesystem;
 
@@ -173,37 +172,14 @@ void BM_WindowToFirstFrame_Aspirin(benchmark::State& st) {
   }
 }
 
-// The first pixel of a red contour line on the program's window, from fork.
+// At least 50 pixels of red contour lines on the program's window.
 bool MapOnScreen(Display* d, ::Window w) {
-  XWindowAttributes a;
-  if (XGetWindowAttributes(d, w, &a) == 0 || a.map_state != IsViewable) return false;
-  XImage* img = XGetImage(d, w, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
-  if (img == nullptr) return false;
   int red = 0;
-  for (int y = 0; y < a.height && red < 50; y += 1) {
-    for (int x = 0; x < a.width; ++x) {
-      const unsigned long p = XGetPixel(img, x, y);
-      red += ((p >> 16) & 0xFF) > 200 && ((p >> 8) & 0xFF) < 60 && (p & 0xFF) < 60;
-    }
-  }
-  XDestroyImage(img);
+  test::ScanWindow(d, w, [&red](int r, int g, int b) {
+    red += r > 200 && g < 60 && b < 60;
+    return red < 50;
+  });
   return red >= 50;
-}
-
-::Window FindTitled(Display* d, ::Window w) {
-  char* name = nullptr;
-  if (XFetchName(d, w, &name) != 0 && name != nullptr) {
-    const bool match = std::string(name) == "Pyknoscope";
-    XFree(name);
-    if (match) return w;
-  }
-  ::Window root, parent, *children = nullptr;
-  unsigned n = 0;
-  if (XQueryTree(d, w, &root, &parent, &children, &n) == 0) return 0;
-  ::Window found = 0;
-  for (unsigned i = 0; i < n && found == 0; ++i) found = FindTitled(d, children[i]);
-  if (children != nullptr) XFree(children);
-  return found;
 }
 
 void BM_ProgramStartToMapOnScreen_Aspirin(benchmark::State& st) {
@@ -223,7 +199,7 @@ void BM_ProgramStartToMapOnScreen_Aspirin(benchmark::State& st) {
     bool shown = false;
     const auto deadline = start + std::chrono::seconds(10);
     while (!shown && std::chrono::steady_clock::now() < deadline) {
-      const ::Window w = FindTitled(d, DefaultRootWindow(d));
+      const ::Window w = test::FindViewerWindow(d, DefaultRootWindow(d));
       shown = w != 0 && MapOnScreen(d, w);
       if (!shown) std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }

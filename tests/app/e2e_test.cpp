@@ -16,8 +16,7 @@
 #include "support/files.h"
 
 // Xlib last: its macros (None, Bool, Status) clash with GoogleTest.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
+#include "support/x_window.h"
 
 namespace pyk::test {
 namespace {
@@ -46,45 +45,19 @@ int WaitExit(pid_t pid) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// The mapped top-level window titled "Pyknoscope" that belongs to pid, if any.
-Window FindWindow(Display* d, Window w) {
-  char* name = nullptr;
-  if (XFetchName(d, w, &name) != 0 && name != nullptr) {
-    const bool match = std::string(name) == "Pyknoscope";
-    XFree(name);
-    XWindowAttributes a;
-    if (match && XGetWindowAttributes(d, w, &a) != 0 && a.map_state == IsViewable) return w;
-  }
-  Window root, parent, *children = nullptr;
-  unsigned n = 0;
-  if (XQueryTree(d, w, &root, &parent, &children, &n) == 0) return 0;
-  Window found = 0;
-  for (unsigned i = 0; i < n && found == 0; ++i) found = FindWindow(d, children[i]);
-  if (children != nullptr) XFree(children);
-  return found;
-}
-
 struct Counts {
   long background = 0, red = 0, white = 0, all = 0;
 };
 
 Counts CountWindow(Display* d, Window w) {
   Counts c;
-  XWindowAttributes a;
-  if (XGetWindowAttributes(d, w, &a) == 0) return c;
-  XImage* img = XGetImage(d, w, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
-  if (img == nullptr) return c;
-  for (int y = 0; y < a.height; ++y) {
-    for (int x = 0; x < a.width; ++x) {
-      const unsigned long p = XGetPixel(img, x, y);
-      const int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
-      ++c.all;
-      c.background += r == 235 && g == 235 && b == 224;
-      c.red += r > 200 && g < 60 && b < 60;
-      c.white += r == 255 && g == 255 && b == 255;
-    }
-  }
-  XDestroyImage(img);
+  ScanWindow(d, w, [&c](int r, int g, int b) {
+    ++c.all;
+    c.background += r == 235 && g == 235 && b == 224;
+    c.red += r > 200 && g < 60 && b < 60;
+    c.white += r == 255 && g == 255 && b == 255;
+    return true;
+  });
   return c;
 }
 
@@ -100,7 +73,7 @@ TEST(Program, ShowsTheMapInItsWindow) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
   while (std::chrono::steady_clock::now() < deadline) {
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    const Window w = FindWindow(d, DefaultRootWindow(d));
+    const Window w = FindViewerWindow(d, DefaultRootWindow(d));
     if (w == 0) continue;
     c = CountWindow(d, w);
     if (c.red > 100 && c.white > 10000) break;
