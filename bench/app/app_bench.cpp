@@ -120,8 +120,7 @@ struct AppWindow {
 std::vector<std::string> Words(const std::string& stem) { return {stem + ".fou", stem + ".fmap", stem + ".con"}; }
 
 // Alternates two commands (each undoes the other's change) to the finished frame.
-void CommandToFrame(benchmark::State& st, const std::string& stem, bool gradient, int mode, CommandId a,
-                    CommandId b) {
+void CommandToFrame(benchmark::State& st, const std::string& stem, bool gradient, int mode, CommandId a, CommandId b) {
   AppWindow w(Words(stem));
   if (!w.exposed || w.view->state().m_nStatus != 0) {
     st.SkipWithError("window not shown or map not loaded");
@@ -155,7 +154,9 @@ void BM_SectionUpDown_149Gradient(benchmark::State& st) {
 void BM_DensityStep_149Gradient(benchmark::State& st) {
   CommandToFrame(st, "waves", true, 0, kCmdDensityUp, kCmdDensityDown);
 }
-void BM_ThetaStep_149Mesh(benchmark::State& st) { CommandToFrame(st, "waves", false, 2, kCmdThetaRight, kCmdThetaLeft); }
+void BM_ThetaStep_149Mesh(benchmark::State& st) {
+  CommandToFrame(st, "waves", false, 2, kCmdThetaRight, kCmdThetaLeft);
+}
 void BM_ThetaStep_AspirinMesh(benchmark::State& st) {
   CommandToFrame(st, "aspirin", false, 2, kCmdThetaRight, kCmdThetaLeft);
 }
