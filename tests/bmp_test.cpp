@@ -62,9 +62,6 @@ TEST(Bmp, ReplacingALongerFileLeavesExactlyTheNewSize) {
   ASSERT_TRUE(WriteBmp24(path.c_str(), 3, 7, rgb.data()));
   EXPECT_EQ(test::ReadText(path).size(), 54u + 12u * 7u);
   EXPECT_FALSE(WriteBmp24(dir.File("missing/p.bmp").c_str(), 3, 7, rgb.data()));
-  EXPECT_EQ(DefaultBitmapName("/maps/lys.fou"), "/maps/lys.bmp");
-  EXPECT_EQ(DefaultBitmapName("/my.maps/lys.fou"), "/my.bmp");
-  EXPECT_EQ(DefaultBitmapName("noext"), ".bmp");
 }
 
 }  // namespace

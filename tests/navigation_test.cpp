@@ -46,7 +46,9 @@ TEST(Navigation, SectionStepsHoldTheBoundsAndAlwaysRecompute) {
   const struct {
     bool up;
     int start, expected;
-  } rows[] = {{true, 0, 1}, {true, 19, 20}, {true, 20, 20}, {false, 1, 0}, {false, 0, 0}, {false, 20, 19}};
+  } rows[] = {{true, 0, 1},   {true, 19, 20},  {true, 20, 20},  {true, 27, 20},
+              {false, 1, 0},  {false, 0, 0},   {false, 20, 19},
+              {false, 27, 26}};  // down from above the count goes to the section below
   for (const auto& r : rows) {
     s->m_nSection = r.start;
     s->m_afSection[0][0] = -1.0f;
@@ -56,7 +58,7 @@ TEST(Navigation, SectionStepsHoldTheBoundsAndAlwaysRecompute) {
     } else {
       OnSectionDown(*s, p, nullptr);
     }
-    EXPECT_EQ(s->m_nSection, r.expected);
+    EXPECT_EQ(s->m_nSection, r.expected) << r.start;
     EXPECT_EQ(s->m_anSectionIndex[kPlane00L], r.expected);
     EXPECT_EQ(s->m_afSection[0][0], static_cast<float>(r.expected % 20));  // section 20 shows plane 0
     EXPECT_EQ(p.events, std::vector<std::string>{"invalidate"});
@@ -82,6 +84,19 @@ TEST(Navigation, FacesCarryTheSectionNumberAndTheSameFaceDoesNothing) {
   EXPECT_EQ(p.events, std::vector<std::string>(3, "invalidate"));
   EXPECT_TRUE(FaceChecked(*s, kPlane0K0));
   EXPECT_FALSE(FaceChecked(*s, kPlane00L));
+
+  // A number beyond the new face's count becomes the periodic equal that is drawn.
+  OnFaceL(*s, p, nullptr);
+  s->m_nSection = 18;
+  OnFaceH(*s, p, nullptr);  // 4 sections along x: 18 shows plane 2
+  EXPECT_EQ(s->m_nSection, 2);
+  EXPECT_EQ(s->m_anSectionIndex[kPlaneH00], 2);
+  EXPECT_EQ(s->m_afSection[0][0], 200.0f);
+  OnSectionUp(*s, p, nullptr);
+  EXPECT_EQ(s->m_nSection, 3);
+  s->m_nSection = 4;
+  OnFaceL(*s, p, nullptr);  // within the count: kept
+  EXPECT_EQ(s->m_nSection, 4);
 }
 
 TEST(Navigation, MeshModeRecalculatesAndRefusesContourDensity) {

@@ -151,97 +151,169 @@ TEST(Reader, CommandLineLoadsGiveTheMessagesInOrder) {
   }
 }
 
-TEST(Reader, BadFilesAreRefusedOrReadAsTheCRuntimeWould) {
+TEST(Reader, BadFilesAreRefusedWholeWithTheFileAndLine) {
+  const std::string ops1 = "1 1 1 90 90 90\n2 2 2\n1 0 1\n1 0 0 0 1 0 0 0 1 0 0 0\n";
   const struct {
     const char* what;
     std::string text;
-    int result;
-    const char* message;  // substring of the only message, or null for none
+    const char* message;  // substring of the only message, or null for an accepted file
   } rows[] = {
-      {"empty file", "", -1, "record count 0"},
-      {"too many records", MapText(1000001, "", ""), -1, "1000001 density records"},
-      {"huge count", "t\n99999999999\n", -1, "1215752191 density records"},
-      {"negative count", MapText(-5, "", ""), -1, "record count -5"},
-      {"truncated in the records", MapText(3, "0 0 0 1.0\n1 1", ""), -1, "grid divisions 0 0 0"},
-      // A letter stops every later conversion, so the grid is never read.
-      {"letters in the cell", MapText(1, "0 0 0 1.0\n", "10 x 10 90 90 90\n2 2 2\n0 0 0\n"), -1, "grid divisions 0 0 0"},
-      {"negative cell edge", MapText(1, "0 0 0 1.0\n", "10 -3 10 90 90 90\n2 2 2\n0 0 0\n"), -1, "cell 10 -3 10 90 90 90"},
-      {"grid above 149", MapText(1, "0 0 0 1.0\n", P1Tail(2, 150, 2)), -1, "grid divisions 2 150 2"},
-      {"grid of zero", MapText(1, "0 0 0 1.0\n", P1Tail(0, 2, 2)), -1, "each must be 1 .. 149"},
-      {"49 operations", MapText(1, "0 0 0 1.0\n", "1 1 1 90 90 90\n2 2 2\n49 0 0\n"), -1, "49 symmetry operations"},
-      {"5 translations", MapText(1, "0 0 0 1.0\n", "1 1 1 90 90 90\n2 2 2\n0 0 5\n"), -1, "5 lattice translations"},
-      {"negative operations", MapText(1, "0 0 0 1.0\n", "1 1 1 90 90 90\n2 2 2\n-1 0 0\n"), -1, "-1 symmetry"},
-      {"not a number", MapText(1, "0 0 0 nan\n", P1Tail(2, 2, 2)), -1, "record 1 is not a finite"},
-      {"infinite density", MapText(1, "0 0 0 1e39\n", P1Tail(2, 2, 2)), -1, "record 1 is not a finite"},
-      {"CR LF line ends", "t\r\n1\r\n0 0 0 1.0\r\n1 1 1 90 90 90\r\n2 2 2\r\n0 0 0\r\n", 0, nullptr},
-      {"overlong title", std::string(200, 'T') + "\n1\n0 0 0 1.0\n" + P1Tail(2, 2, 2), -1, "record count 0"},
-      {"no symmetry at all", MapText(1, "0 0 0 1.0\n", "1 1 1 90 90 90 2 2 2 0 0 0"), 0, nullptr},
+      {"empty file", "", "line 1: the file ends before the end of the record count"},
+      {"random bytes", std::string("\x01\x7f\xfe garbage \x02", 14), "line 1: the file ends before the end of the record count"},
+      {"too many records", MapText(1000001, "", ""), "1000001 density records"},
+      {"huge count", "t\n99999999999\n", "1215752191 density records"},
+      {"negative count", MapText(-5, "", ""), "record count -5"},
+      {"truncated in the records", MapText(3, "0 0 0 1.0\n1 1", ""), "line 4: the file ends before the end of density record 2"},
+      {"a letter in a record", MapText(2, "0 0 0 1.0\n0 1 x 9.0\n", P1Tail(2, 2, 2)),
+       "line 4: text where density record 2 must stand"},
+      {"no tail", MapText(1, "0 0 0 1.0\n", ""), "line 3: the file ends before the end of the cell"},
+      {"letters in the cell", MapText(1, "0 0 0 1.0\n", "10 x 10 90 90 90\n2 2 2\n0 0 0\n"),
+       "line 4: text where the cell must stand"},
+      {"truncated operation", MapText(1, "0 0 0 1.0\n", "1 1 1 90 90 90\n2 2 2\n1 0 0\n1 0 0 0"),
+       "line 7: the file ends before the end of symmetry operation 1"},
+      {"missing lattice translation", MapText(1, "0 0 0 1.0\n", ops1), "the file ends before the end of lattice translation 1"},
+      {"negative cell edge", MapText(1, "0 0 0 1.0\n", "10 -3 10 90 90 90\n2 2 2\n0 0 0\n"), "cell 10 -3 10 90 90 90"},
+      {"grid above 149", MapText(1, "0 0 0 1.0\n", P1Tail(2, 150, 2)), "grid divisions 2 150 2"},
+      {"grid of zero", MapText(1, "0 0 0 1.0\n", P1Tail(0, 2, 2)), "each must be 1 .. 149"},
+      {"49 operations", MapText(1, "0 0 0 1.0\n", "1 1 1 90 90 90\n2 2 2\n49 0 0\n"), "49 symmetry operations"},
+      {"5 translations", MapText(1, "0 0 0 1.0\n", "1 1 1 90 90 90\n2 2 2\n0 0 5\n"), "5 lattice translations"},
+      {"negative operations", MapText(1, "0 0 0 1.0\n", "1 1 1 90 90 90\n2 2 2\n-1 0 0\n"), "-1 symmetry"},
+      {"not a number", MapText(1, "0 0 0 nan\n", P1Tail(2, 2, 2)), "record 1 is not a finite"},
+      {"infinite density", MapText(1, "0 0 0 1e39\n", P1Tail(2, 2, 2)), "record 1 is not a finite"},
+      {"overlong title", std::string(200, 'T') + "\n1\n0 0 0 1.0\n" + P1Tail(2, 2, 2),
+       "line 1: text where the record count must stand"},
+      {"CR LF line ends", "t\r\n1\r\n0 0 0 1.0\r\n1 1 1 90 90 90\r\n2 2 2\r\n0 0 0\r\n", nullptr},
+      {"no symmetry at all", MapText(1, "0 0 0 1.0\n", "1 1 1 90 90 90 2 2 2 0 0 0"), nullptr},
+      {"one lattice translation", MapText(1, "0 0 0 1.0\n", ops1 + "1 1 1\n"), nullptr},
   };
   for (const auto& r : rows) {
+    // Each file is opened over a shown map of two records on a 3 x 3 x 3 grid.
     TempDir dir;
     auto s = FreshState();
     RecordingPlatform p;
-    EXPECT_EQ(LoadText(*s, p, dir, r.text), r.result) << r.what;
+    WriteText(dir.File("good.fou"), MapText(2, "0 0 0 1.0\n1 1 1 2.0\n", P1Tail(3, 3, 3)));
+    WriteText(dir.File("good.con"), kConZ);
+    std::strcpy(s->m_szMapFile, dir.File("good.fou").c_str());
+    ASSERT_EQ(LoadMap(*s, p), 0);
+    const std::string report = dir.File("x.fmap");
+    const std::string_view reportView = report;
+    WriteText(dir.File("x.fou"), r.text);
+    WriteText(dir.File("x.con"), "1 0 0\n7\n2\n5.0\n");
+    const int result = LoadMap(*s, p, LoadRequest{dir.File("x.fou"), &reportView});
     const auto m = p.Messages();
     if (r.message == nullptr) {
+      EXPECT_EQ(result, 0) << r.what;
       EXPECT_TRUE(m.empty()) << r.what;
-    } else {
-      ASSERT_EQ(m.size(), 1u) << r.what;
-      EXPECT_NE(m[0].find(r.message), std::string::npos) << r.what << ": " << m[0];
-      EXPECT_EQ(m[0].find(dir.File("x.fou")), 0u) << "names the file: " << m[0];
-      EXPECT_EQ(s->m_bMapValid, 0);
+      continue;
     }
-    EXPECT_EQ(s->m_nStatus, r.result) << r.what;
-    EXPECT_LE(s->m_nPoints, kMaxPoints);
+    EXPECT_EQ(result, -1) << r.what;
+    ASSERT_EQ(m.size(), 1u) << r.what;
+    EXPECT_NE(m[0].find(r.message), std::string::npos) << r.what << ": " << m[0];
+    EXPECT_EQ(m[0].find(dir.File("x.fou")), 0u) << "names the file: " << m[0];
+    // Nothing of the refused file reaches the view: the shown map stays, ready.
+    EXPECT_EQ(s->m_nStatus, 0) << r.what;
+    EXPECT_EQ(s->m_bMapValid, 1) << r.what;
+    EXPECT_EQ(s->m_nPoints, 2) << r.what;
+    EXPECT_EQ(s->m_anGrid[1], 3) << r.what;
+    EXPECT_EQ(s->m_afDensity[1], 2.0f) << r.what;
+    EXPECT_EQ(s->m_fMaxDensity, 2.0f) << r.what;
+    EXPECT_EQ(s->m_nPlane, kPlane00L) << r.what;
+    EXPECT_EQ(s->m_fF000, 123.5f) << r.what;
+    EXPECT_EQ(std::string(s->m_szMapFile), dir.File("good.fou")) << r.what;
+    EXPECT_EQ(s->m_szListFile[0], '\0') << r.what;
   }
 }
 
-TEST(Reader, AValueThatDoesNotConvertKeepsItsField) {
-  TempDir dir;
-  auto s = FreshState();
-  RecordingPlatform p;
-  ASSERT_EQ(LoadText(*s, p, dir, MapText(2, "0 0 0 1.0\n1 1 1 2.0\n", P1Tail(2, 2, 2))), 0);
-  // A letter in record 2 stops every later conversion: the old record 2 and tail stay.
-  ASSERT_EQ(LoadText(*s, p, dir, MapText(2, "1 0 0 3.0\n0 1 x 9.0\n", P1Tail(5, 5, 5))), 0);
-  EXPECT_EQ(s->m_anPoint[0][0], 1);
-  EXPECT_EQ(s->m_anPoint[1][1], 1);
-  EXPECT_EQ(s->m_anPoint[1][2], 1);
-  EXPECT_FLOAT_EQ(s->m_afDensity[1], 2.0f);
-  EXPECT_EQ(s->m_anGrid[0], 2);
-  EXPECT_TRUE(p.Messages().empty());
-}
-
-TEST(Reader, FastReaderEqualsTheFscanfReader) {
-  const std::string files[] = {
-      MapText(3, "0 0 0 2.37\n 1   2 3 -5e-1\n-1 14 3 +1.0\n",
-              "10 12 14 90 100 110 4 6 8 2 1 1 1 0 0 0 1 0 0 0 1 0 0 0 -1 0 0 0 1 0 0 0 -1 0 3 4 0 0 0"),
-      MapText(2, "0 0 0 1.5 2.5\n1 0 0 -1.0 .5\n", P1Tail(2, 2, 2)),
-      MapText(3, "0 0 0 1.0\n1 1 x 2.0\n", P1Tail(2, 2, 2)),
-      std::string(150, '#') + "\n2\n0 0 0 1\n1 1 1 2\n" + P1Tail(2, 2, 2),
-      "t\n\n2 extra\n0 0 0 1.0\n1 1 1 2\n" + P1Tail(3, 3, 3),
-      "t\r\n2\r\n0 0 0 0x1p-2\r\n1 1 1 1e+\r\n" + P1Tail(3, 3, 3),
+TEST(Reader, AcceptedFilesAreReadAsTheCStreamReadsThemAndTheRestRefused) {
+  const struct {
+    std::string text;
+    bool complete;  // every number converts with the C stream functions
+  } files[] = {
+      {MapText(3, "0 0 0 2.37\n 1   2 3 -5e-1\n-1 14 3 +1.0\n",
+               "10 12 14 90 100 110 4 6 8 2 1 1 1 0 0 0 1 0 0 0 1 0 0 0 -1 0 0 0 1 0 0 0 -1 0 3 4 0 0 0"),
+       true},
+      {MapText(2, "0 0 0 1.5 2.5\n1 0 0 -1.0 .5\n", P1Tail(2, 2, 2)), true},
+      {MapText(3, "0 0 0 1.0\n1 1 x 2.0\n", P1Tail(2, 2, 2)), false},
+      {std::string(150, '#') + "\n2\n0 0 0 1\n1 1 1 2\n" + P1Tail(2, 2, 2), false},
+      // The count is found on line 3, but the records are read from line 3 on.
+      {"t\n\n2 extra\n0 0 0 1.0\n1 1 1 2\n" + P1Tail(3, 3, 3), false},
+      {"t\r\n2\r\n0 0 0 0x1p-2\r\n1 1 1 1e+\r\n" + P1Tail(3, 3, 3), true},
+      {MapText(2, "0 0 0 1.0\n1 1 1 2.0\n", "10 10 10 90 90 90\n3 3"), false},
   };
-  for (const auto& text : files) {
+  for (const auto& f : files) {
     TempDir dir;
-    WriteText(dir.File("m.fou"), text);
+    WriteText(dir.File("m.fou"), f.text);
+    WriteText(dir.File("m.con"), kConZ);
     auto a = FreshState();
     auto b = FreshState();
     RecordingPlatform p;
-    a->m_bCommandLine = 1;  // the contour file is not looked for
-    ReadMapFile(*a, p, dir.File("m.fou").c_str());
-    reference::ReadMapRecordsStdio(*b, dir.File("m.fou").c_str());
-    ASSERT_EQ(a->m_nPoints, b->m_nPoints) << text;
+    const int ours = ReadMapFile(*a, p, dir.File("m.fou").c_str());
+    const int stdio = reference::ReadMapRecordsStdio(*b, dir.File("m.fou").c_str());
+    ASSERT_EQ(stdio == 0, f.complete) << f.text;
+    ASSERT_EQ(ours == 0, f.complete) << f.text;
+    if (!f.complete) continue;
+    ASSERT_EQ(a->m_nPoints, b->m_nPoints) << f.text;
     for (int n = 0; n < a->m_nPoints; ++n) {
-      for (int c = 0; c < 3; ++c) EXPECT_EQ(a->m_anPoint[n][c], b->m_anPoint[n][c]) << text;
-      EXPECT_EQ(a->m_afDensity[n], b->m_afDensity[n]) << text;
-      EXPECT_EQ(a->m_afDensityA[n], b->m_afDensityA[n]) << text;
-      EXPECT_EQ(a->m_afDensityB[n], b->m_afDensityB[n]) << text;
+      for (int c = 0; c < 3; ++c) EXPECT_EQ(a->m_anPoint[n][c], b->m_anPoint[n][c]) << f.text;
+      EXPECT_EQ(a->m_afDensityA[n], b->m_afDensityA[n]) << f.text;
+      EXPECT_EQ(a->m_afDensityB[n], b->m_afDensityB[n]) << f.text;
+      if (a->m_bTwoColumn == 0) {
+        EXPECT_EQ(a->m_afDensity[n], b->m_afDensity[n]) << f.text;
+      }
     }
-    EXPECT_EQ(std::memcmp(a->m_afCell, b->m_afCell, sizeof a->m_afCell), 0) << text;
-    EXPECT_EQ(std::memcmp(a->m_anGrid, b->m_anGrid, sizeof a->m_anGrid), 0) << text;
-    EXPECT_EQ(std::memcmp(a->m_anSymRot, b->m_anSymRot, sizeof a->m_anSymRot), 0) << text;
-    EXPECT_EQ(std::memcmp(a->m_anSymTrans, b->m_anSymTrans, sizeof a->m_anSymTrans), 0) << text;
-    EXPECT_EQ(a->m_fMinDensity, b->m_fMinDensity);
+    EXPECT_EQ(std::memcmp(a->m_afCell, b->m_afCell, sizeof a->m_afCell), 0) << f.text;
+    EXPECT_EQ(std::memcmp(a->m_anGrid, b->m_anGrid, sizeof a->m_anGrid), 0) << f.text;
+    EXPECT_EQ(std::memcmp(a->m_anSymRot, b->m_anSymRot, sizeof a->m_anSymRot), 0) << f.text;
+    EXPECT_EQ(std::memcmp(a->m_anSymTrans, b->m_anSymTrans, sizeof a->m_anSymTrans), 0) << f.text;
+  }
+}
+
+// The command line's contour file and the two-column flag belong to the file
+// they came with; the next map opened reads its own.
+TEST(Reader, EachLoadDecidesItsContourFileAndColumns) {
+  TempDir dir;
+  WriteText(dir.File("a.den"), MapText(2, "0 0 0 1.5 2.5\n1 0 0 -1.0 0.5\n", P1Tail(4, 6, 8)));
+  WriteText(dir.File("a.con"), "0 1 0\n20\n1\n300\n");
+  WriteText(dir.File("b.fou"), MapText(2, "0 0 0 50.5\n1 0 0 -1.0\n", P1Tail(4, 6, 8)));
+  WriteText(dir.File("b.con"), "0 0 1\n20\n0\n123.5\n");
+  auto s = FreshState();
+  RecordingPlatform p;
+  const std::string words[3] = {dir.File("a.den"), dir.File("a.fmap"), dir.File("a.con")};
+  const std::string_view views[3] = {words[0], words[1], words[2]};
+  ASSERT_EQ(LoadFromArguments(*s, p, views, 3), 0);
+  EXPECT_EQ(s->m_bTwoColumn, 1);
+  EXPECT_EQ(s->m_nPlane, kPlane0K0);
+  EXPECT_EQ(s->m_fF000, 300.0f);
+  ASSERT_EQ(LoadMap(*s, p, LoadRequest{dir.File("b.fou")}), 0);
+  EXPECT_EQ(s->m_bTwoColumn, 0);
+  EXPECT_EQ(s->m_fMaxDensity, 50.5f);
+  EXPECT_EQ(s->m_nPlane, kPlane00L);
+  EXPECT_EQ(s->m_fF000, 123.5f);
+  EXPECT_EQ(std::string(s->m_szConFile), dir.File("b.con"));
+  EXPECT_TRUE(p.Messages().empty());
+  // The settings' flag still makes every file two-column.
+  s->m_bTwoColumnSetting = 1;
+  ASSERT_EQ(LoadMap(*s, p, LoadRequest{dir.File("b.fou")}), 0);
+  EXPECT_EQ(s->m_bTwoColumn, 1);
+}
+
+// After a load the section number is the one on screen, so the panes, the
+// report and the next step name the section drawn.
+TEST(Reader, TheSectionNumberFollowsTheLoadedMap) {
+  TempDir dir;
+  WriteText(dir.File("m.fou"), MapText(1, "0 0 0 1.0\n", P1Tail(4, 6, 8)));
+  const struct {
+    const char* hkl;
+    int section;
+  } rows[] = {{"0 0 1", 0}, {"0 0 2", 8}, {"0 1 0", 0}, {"-1 0 0", 4}};
+  for (const auto& r : rows) {
+    auto s = FreshState();
+    s->m_nSection = 25;
+    RecordingPlatform p;
+    WriteText(dir.File("m.con"), std::string(r.hkl) + "\n20\n0\n100\n");
+    ASSERT_EQ(LoadMap(*s, p, LoadRequest{dir.File("m.fou")}), 0);
+    EXPECT_EQ(s->m_nSection, r.section) << r.hkl;
+    EXPECT_EQ(s->m_anSectionIndex[s->m_nPlane], r.section) << r.hkl;
   }
 }
 
@@ -272,29 +344,58 @@ TEST(Reader, ContourFileLinesConvertOnTheirOwn) {
   }
 }
 
-TEST(Paths, ReportAndContourNamesDeriveFromTheMapPath) {
+TEST(Paths, ReportContourAndPictureNamesDeriveFromTheFileName) {
   const struct {
     const char* map;
     const char* report;
     const char* con;
+    const char* picture;
   } rows[] = {
-      {"/maps/a.fou", "/maps/a.fmap", "/maps/a.con"},
-      {"/my.maps/a.den", "/my.dmap", "/my.maps/a.con"},
-      {"/maps/A.FOU", "/maps/A.fmap", "/maps/A.con"},
-      {"/maps/a.map", "/maps/a", "/maps/a.con"},
-      {"abc", "abc", ".con"},
+      {"/maps/a.fou", "/maps/a.fmap", "/maps/a.con", "/maps/a.bmp"},
+      {"/my.maps/a.den", "/my.maps/a.dmap", "/my.maps/a.con", "/my.maps/a.bmp"},
+      {"/home/u/.local/share/pyknoscope/aspirin.fou", "/home/u/.local/share/pyknoscope/aspirin.fmap",
+       "/home/u/.local/share/pyknoscope/aspirin.con", "/home/u/.local/share/pyknoscope/aspirin.bmp"},
+      {"/x.y/aspirin.v2.den", "/x.y/aspirin.v2.dmap", "/x.y/aspirin.v2.con", "/x.y/aspirin.v2.bmp"},
+      {"/maps/A.FOU", "/maps/A.fmap", "/maps/A.con", "/maps/A.bmp"},
+      {"/maps/a.map", "/maps/a", "/maps/a.con", "/maps/a.bmp"},
+      // A name without an extension never gets a report that would overwrite it.
+      {"/maps-1.2/abc", "/maps-1.2/abc.fmap", "/maps-1.2.con", "/maps-1.2/abc.bmp"},
+      {"/maps/.hidden", "/maps/.hidden.fmap", "/maps/.hi.con", "/maps/.hidden.bmp"},
+      {"", ".fmap", ".con", ".bmp"},
   };
   for (const auto& r : rows) {
-    EXPECT_EQ(ReportPathFor(r.map), r.report);
-    EXPECT_EQ(ConPathFor(r.map), r.con);
+    EXPECT_EQ(ReportPathFor(r.map), r.report) << r.map;
+    EXPECT_EQ(ConPathFor(r.map), r.con) << r.map;
+    EXPECT_EQ(DefaultBitmapName(r.map), r.picture) << r.map;
   }
+}
+
+TEST(Paths, TooLongPathsAreRefusedWholeWherePathsEnter) {
   RecordingPlatform p;
   char field[kPathSize] = "old";
   EXPECT_TRUE(CopyPath(field, std::string(139, 'p'), p));
   EXPECT_EQ(std::strlen(field), 139u);
   EXPECT_FALSE(CopyPath(field, std::string(140, 'q'), p));
   EXPECT_EQ(field[0], 'p');
-  EXPECT_EQ(p.Messages().size(), 1u);
+  EXPECT_EQ(p.Messages(), std::vector<std::string>{"Path longer than 139 characters: " + std::string(140, 'q')});
+
+  // A map whose derived report name does not fit is refused, not loaded
+  // with the previous map's report name.
+  TempDir dir;
+  const std::string map = dir.File(std::string(kMaxPath - dir.path().string().size() - 5, 'm') + ".fou");
+  ASSERT_EQ(map.size(), static_cast<size_t>(kMaxPath));
+  WriteText(map, MapText(1, "0 0 0 1.0\n", P1Tail(2, 2, 2)));
+  WriteText(map.substr(0, map.size() - 4) + ".con", kConZ);
+  auto s = FreshState();
+  std::strcpy(s->m_szListFile, "previous.fmap");
+  RecordingPlatform q;
+  const std::string report = ReportPathFor(map);
+  const std::string_view reportView = report;
+  EXPECT_EQ(LoadMap(*s, q, LoadRequest{map, &reportView}), -1);
+  EXPECT_EQ(q.Messages(), std::vector<std::string>{"Path longer than 139 characters: " + report});
+  EXPECT_STREQ(s->m_szListFile, "previous.fmap");
+  EXPECT_EQ(s->m_bMapValid, 0);
+  EXPECT_EQ(s->m_nStatus, -1);
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
+#include "map/reader.h"
 #include "settings/startup.h"
 #include "support/maps.h"
 
@@ -137,7 +139,11 @@ TEST(Settings, DefaultViewRereadsResetsReloadsAndRedrawsInOrder) {
   RecordingPlatform p;
   ASSERT_EQ(Read(*s, p, dir, All()), 0);
   WriteText(dir.File("d.fou"), MapText(1, "0 0 0 2.0\n", P1Tail(4, 4, 4)));
+  WriteText(dir.File("d.con"), kConZ);
   std::strcpy(s->m_szMapFile, dir.File("d.fou").c_str());
+  ASSERT_EQ(LoadMap(*s, p), 0);
+  std::filesystem::remove(dir.File("d.con"));
+  p.events.clear();
   s->m_bCommandLine = 1;
   s->m_nSection = 3;
   s->m_fHeightScale = 2.0f;
@@ -158,6 +164,13 @@ TEST(Settings, DefaultViewRereadsResetsReloadsAndRedrawsInOrder) {
   EXPECT_EQ(s->m_fViewRotX, -60.0f);
   EXPECT_EQ(s->m_nStatus, 0);
   EXPECT_STREQ(s->m_szConFile, dir.File("d.con").c_str());
+
+  // Before any map, Default View rereads and resets but loads nothing and says nothing more.
+  auto empty = FreshState();
+  RecordingPlatform q;
+  std::strcpy(empty->m_szIniPath, dir.File("Pyknoscope.ini").c_str());
+  EXPECT_EQ(OnDefaultView(*empty, q), -1);
+  EXPECT_EQ(q.events, (std::vector<std::string>{"message:No [Flag] in ini file !!", "invalidate"}));
 }
 
 }  // namespace

@@ -50,6 +50,8 @@ inline constexpr const char* kCellInvalid =
     "%s: cell %g %g %g %g %g %g; the edges must be positive and all six finite";
 inline constexpr const char* kDensityNotFinite =
     "%s: the density of record %d is not a finite number";
+inline constexpr const char* kMapEndsEarly = "%s: line %d: the file ends before the end of %s";
+inline constexpr const char* kMapNotANumber = "%s: line %d: text where %s must stand";
 inline constexpr const char* kSectionPoints =
     "%s: %lld points fall on one section; at most 1,000,000 can be collected";
 

@@ -13,10 +13,9 @@ void Finish(ViewState& s, Platform& platform, MeshCalculator mesh) {
   platform.Invalidate();
 }
 
+// Sets the section number n; the caller holds it within its bounds.
 void SetSection(ViewState& s, Platform& platform, MeshCalculator mesh, int n) {
   if (!s.m_bMapValid) return;
-  if (n > s.m_nSectionCount) n = s.m_nSectionCount;
-  if (n < 0) n = 0;
   s.m_nSection = n;
   s.m_anSectionIndex[s.m_nPlane] = s.m_nSection;
   ComputeSection(s);
@@ -35,6 +34,10 @@ void ScaleHeight(ViewState& s, Platform& platform, MeshCalculator mesh, float fa
 void OnFace(ViewState& s, Platform& platform, int plane, MeshCalculator mesh) {
   if (!s.m_bMapValid || s.m_nPlane == plane) return;
   s.m_nPlane = plane;
+  // A number beyond the new face's count becomes the periodic equal drawn for
+  // it, so that the panes, the report and the next step name that section.
+  const int count = s.m_anGrid[plane];
+  if (s.m_nSection > count) s.m_nSection %= count;
   s.m_anSectionIndex[plane] = s.m_nSection;
   ComputeSection(s);
   Finish(s, platform, mesh);
@@ -45,12 +48,17 @@ void OnFaceH(ViewState& s, Platform& platform, MeshCalculator mesh) { OnFace(s, 
 void OnFaceK(ViewState& s, Platform& platform, MeshCalculator mesh) { OnFace(s, platform, kPlane0K0, mesh); }
 
 void OnSectionUp(ViewState& s, Platform& platform, MeshCalculator mesh) {
-  SetSection(s, platform, mesh, s.m_nSection + 1);
+  const int n = s.m_nSection + 1;
+  SetSection(s, platform, mesh, n > s.m_nSectionCount ? s.m_nSectionCount : n);
 }
+// Down holds only at 0: from above the count it goes to the section below.
 void OnSectionDown(ViewState& s, Platform& platform, MeshCalculator mesh) {
-  SetSection(s, platform, mesh, s.m_nSection - 1);
+  const int n = s.m_nSection - 1;
+  SetSection(s, platform, mesh, n < 0 ? 0 : n);
 }
-void GoToSection(ViewState& s, Platform& platform, int n, MeshCalculator mesh) { SetSection(s, platform, mesh, n); }
+void GoToSection(ViewState& s, Platform& platform, int n, MeshCalculator mesh) {
+  SetSection(s, platform, mesh, n < 0 ? 0 : (n > s.m_nSectionCount ? s.m_nSectionCount : n));
+}
 
 void OnContourDensityDown(ViewState& s, Platform& platform) {
   if (s.m_nViewMode == k3dMesh) {

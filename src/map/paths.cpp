@@ -7,6 +7,20 @@
 
 namespace pyk {
 
+namespace {
+
+// Where the file name's extension starts (its "."), or npos.
+size_t ExtensionDot(std::string_view path) {
+  const size_t slash = path.rfind('/');
+  const size_t name = slash == std::string_view::npos ? 0 : slash + 1;
+  const size_t dot = path.rfind('.');
+  // A dot in a folder, or the leading dot of a hidden file's name, starts no extension.
+  if (dot == std::string_view::npos || dot <= name) return std::string_view::npos;
+  return dot;
+}
+
+}  // namespace
+
 bool CopyPath(char (&dst)[kPathSize], std::string_view src, Platform& platform) {
   if (src.size() > static_cast<size_t>(kMaxPath)) {
     std::string text = msg::kPathTooLong;
@@ -19,16 +33,16 @@ bool CopyPath(char (&dst)[kPathSize], std::string_view src, Platform& platform) 
   return true;
 }
 
+std::string WithoutExtension(std::string_view path) { return std::string(path.substr(0, ExtensionDot(path))); }
+
 std::string ReportPathFor(std::string_view mapPath) {
   std::string ext;
-  const size_t lastDot = mapPath.rfind('.');
-  if (lastDot != std::string_view::npos) {
-    for (char c : mapPath.substr(lastDot + 1)) {
-      ext += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    }
+  const size_t dot = ExtensionDot(mapPath);
+  if (dot != std::string_view::npos) {
+    for (char c : mapPath.substr(dot + 1)) ext += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
   }
-  std::string report(mapPath.substr(0, mapPath.find('.')));
-  if (ext == "fou") {
+  std::string report = WithoutExtension(mapPath);
+  if (ext == "fou" || report == mapPath) {
     report += ".fmap";
   } else if (ext == "den") {
     report += ".dmap";
@@ -42,5 +56,7 @@ std::string ConPathFor(std::string_view mapPath) {
   con += ".con";
   return con;
 }
+
+std::string DefaultBitmapName(std::string_view mapPath) { return WithoutExtension(mapPath) + ".bmp"; }
 
 }  // namespace pyk

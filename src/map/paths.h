@@ -1,4 +1,5 @@
-// The map's file paths: bounded copies and the report and contour names derived from a map path.
+// The map's file paths: bounded copies and the report, contour and picture
+// names derived from a map path.
 #pragma once
 
 #include <string>
@@ -10,16 +11,26 @@
 namespace pyk {
 
 // Copies src into a 140-byte path field. A path longer than 139 characters is
-// refused with a message naming it; the field is then left as it was.
+// refused with the message naming the limit and the path; the field is then
+// left as it was. Every path that enters the program goes through here.
 bool CopyPath(char (&dst)[kPathSize], std::string_view src, Platform& platform);
 
-// The report path of a map opened by the file dialog: the map path cut before
-// its first ".", then ".fmap" for a "fou" file, ".dmap" for a "den" file
-// (extension compared in lower case) and nothing for any other.
+// The path with its file name cut before the file name's last "."; folders
+// are never cut, and a name with no "." (or only a leading one) stays whole.
+std::string WithoutExtension(std::string_view path);
+
+// The report path of a map opened by the file dialog or dropped: the path
+// without its extension, then ".fmap" for a "fou" file, ".dmap" for a "den"
+// file (extension compared in lower case) and nothing for any other, unless
+// that would name the map itself, which then gets ".fmap".
 std::string ReportPathFor(std::string_view mapPath);
 
 // The contour path beside a map: the map path without its last four
 // characters, then ".con".
 std::string ConPathFor(std::string_view mapPath);
+
+// The Save dialog's proposed name: the map path without its extension, then
+// ".bmp"; ".bmp" alone while no map is named.
+std::string DefaultBitmapName(std::string_view mapPath);
 
 }  // namespace pyk

@@ -1,6 +1,6 @@
 // The map file is mapped into memory and read in one pass with the C stream
 // semantics of StreamScanner; capacities are checked before anything is
-// stored past them.
+// stored past them, and a load fills a staged record that is committed whole.
 #include "map/reader.h"
 
 #include <fcntl.h>
@@ -79,9 +79,41 @@ int Refuse(Platform& platform, const char* format, const char* path, Args... arg
   return -1;
 }
 
-inline void Widen(ViewState& s, float d) {
-  if (d <= s.m_fMinDensity) s.m_fMinDensity = d;
-  if (d >= s.m_fMaxDensity) s.m_fMaxDensity = d;
+// The map's numbers in order; the first one that is missing or not a number
+// refuses the file with its line and what it belongs to.
+class Numbers {
+ public:
+  Numbers(StreamScanner& in, Platform& platform, const char* path) : in_(in), platform_(platform), path_(path) {}
+
+  // Names what the following numbers belong to: "the cell", or "density record" and its number.
+  void Of(const char* what, int number = 0) {
+    what_ = what;
+    number_ = number;
+  }
+  bool Int(int32_t& v) { return in_.ScanInt(v); }
+  bool Float(float& v) { return in_.ScanFloat(v); }
+  // The refusal of the number just missed; -1.
+  int Refusal() {
+    char what[64];
+    if (number_ > 0) {
+      std::snprintf(what, sizeof what, "%s %d", what_, number_);
+    } else {
+      std::snprintf(what, sizeof what, "%s", what_);
+    }
+    return Refuse(platform_, in_.AtEnd() ? msg::kMapEndsEarly : msg::kMapNotANumber, path_, in_.Line(), what);
+  }
+
+ private:
+  StreamScanner& in_;
+  Platform& platform_;
+  const char* path_;
+  const char* what_ = "";
+  int number_ = 0;
+};
+
+inline void Widen(MapRecord& m, float d) {
+  if (d <= m.m_fMinDensity) m.m_fMinDensity = d;
+  if (d >= m.m_fMaxDensity) m.m_fMaxDensity = d;
 }
 
 // (max - min) / 20 in single precision, truncated toward zero to two decimals.
@@ -90,35 +122,67 @@ float ContourSpacing(float minDensity, float maxDensity) {
   return static_cast<float>(std::trunc(double{step} * 100.0) / 100.0);
 }
 
-// Reads the head of the symmetry tail after the records. Returns 0 or the
-// refusal's -1.
-int ReadTail(ViewState& s, Platform& platform, StreamScanner& in, const char* path) {
-  for (float& c : s.m_afCell) in.ScanFloat(c);
-  for (int32_t& g : s.m_anGrid) in.ScanInt(g);
-  int32_t ops = s.m_nSymOps;
-  int32_t lattice = s.m_nLattice;
-  in.ScanInt(ops);
-  in.ScanInt(s.m_nCentro);
-  in.ScanInt(lattice);
+// The records from line 3 on; the density range widens with each single-column density.
+int ReadRecords(MapRecord& m, StreamScanner& in, Numbers& num) {
+  const bool two = m.m_bTwoColumn == 1;
+  for (int n = 0; n < m.m_nPoints; ++n) {
+    int32_t* p = m.m_anPoint[n];
+    bool ok = in.ScanInt(p[0]) && in.ScanInt(p[1]) && in.ScanInt(p[2]);
+    if (two) {
+      ok = ok && in.ScanFloat(m.m_afDensityA[n]) && in.ScanFloat(m.m_afDensityB[n]);
+    } else {
+      ok = ok && in.ScanFloat(m.m_afDensity[n]);
+      Widen(m, m.m_afDensity[n]);
+    }
+    if (!ok) {
+      num.Of("density record", n + 1);
+      return num.Refusal();
+    }
+  }
+  return 0;
+}
+
+// The symmetry tail after the records, every number of it present. Returns
+// 0 or the refusal's -1.
+int ReadTail(MapRecord& m, Platform& platform, Numbers& num, const char* path) {
+  num.Of("the cell");
+  for (float& c : m.m_afCell) {
+    if (!num.Float(c)) return num.Refusal();
+  }
+  num.Of("the grid");
+  for (int32_t& g : m.m_anGrid) {
+    if (!num.Int(g)) return num.Refusal();
+  }
+  int32_t ops = 0, lattice = 0;
+  num.Of("the symmetry head");
+  if (!num.Int(ops) || !num.Int(m.m_nCentro) || !num.Int(lattice)) return num.Refusal();
   if (ops < 0 || ops > kMaxSymOps) return Refuse(platform, msg::kSymOpsRange, path, ops);
   if (lattice < 0 || lattice > kMaxLattice) return Refuse(platform, msg::kLatticeRange, path, lattice);
-  s.m_nSymOps = ops;
-  s.m_nLattice = lattice;
+  m.m_nSymOps = ops;
+  m.m_nLattice = lattice;
   for (int op = 0; op < ops; ++op) {
-    for (auto& column : s.m_anSymRot[op]) {
-      for (int32_t& r : column) in.ScanInt(r);
+    num.Of("symmetry operation", op + 1);
+    for (auto& column : m.m_anSymRot[op]) {
+      for (int32_t& r : column) {
+        if (!num.Int(r)) return num.Refusal();
+      }
     }
-    for (int32_t& t : s.m_anSymTrans[op]) in.ScanInt(t);
+    for (int32_t& t : m.m_anSymTrans[op]) {
+      if (!num.Int(t)) return num.Refusal();
+    }
   }
   for (int l = 0; l < lattice; ++l) {
-    for (int32_t& t : s.m_anLatticeTrans[l]) in.ScanInt(t);
+    num.Of("lattice translation", l + 1);
+    for (int32_t& t : m.m_anLatticeTrans[l]) {
+      if (!num.Int(t)) return num.Refusal();
+    }
   }
 
-  const int32_t* g = s.m_anGrid;
+  const int32_t* g = m.m_anGrid;
   for (int a = 0; a < 3; ++a) {
     if (g[a] < 1 || g[a] > kMaxGrid) return Refuse(platform, msg::kGridRange, path, g[0], g[1], g[2]);
   }
-  const float* c = s.m_afCell;
+  const float* c = m.m_afCell;
   bool cellOk = true;
   for (int i = 0; i < 6; ++i) cellOk = cellOk && std::isfinite(c[i]) && (i >= 3 || c[i] > 0.0f);
   if (!cellOk) {
@@ -131,14 +195,36 @@ int ReadTail(ViewState& s, Platform& platform, StreamScanner& in, const char* pa
 // Refuses densities that are not finite and maps whose images would overflow
 // the work lists on some section; both are checked before the contour file
 // is asked for.
-int CheckMap(const ViewState& s, Platform& platform, const char* path, const float* densities) {
-  for (int n = 0; n < s.m_nPoints; ++n) {
+int CheckMap(const MapRecord& m, Platform& platform, const char* path, const float* densities) {
+  for (int n = 0; n < m.m_nPoints; ++n) {
     if (!std::isfinite(densities[n])) return Refuse(platform, msg::kDensityNotFinite, path, n + 1);
   }
   // Only when there are more images than the work lists hold can one section overflow them.
-  const int64_t onSection = ImageCount(s) > kMaxSectionPoints ? MaxSectionPoints(s) : 0;
+  const int64_t onSection = ImageCount(m) > kMaxSectionPoints ? MaxSectionPoints(m) : 0;
   if (onSection > kMaxSectionPoints) {
     return Refuse(platform, msg::kSectionPoints, path, static_cast<long long>(onSection));
+  }
+  return 0;
+}
+
+// The contour conditions: the given file, or the one beside the map, or the
+// Contour Conditions dialog when there is none. 0 or -1.
+int ReadConditions(MapRecord& m, Platform& platform, const char* path, ConSource con) {
+  if (con == ConSource::kBeside) {
+    if (!CopyPath(m.m_szConFile, ConPathFor(path), platform)) return -1;
+    if (!Exists(m.m_szConFile)) {
+      float f000 = m.m_fF000;
+      int levels = m.m_nContourLevels;
+      if (platform.AskContourConditions(f000, levels)) {
+        m.m_fF000 = f000;
+        m.m_nContourLevels = levels;
+      }
+      return 0;
+    }
+  }
+  if (!ReadConFile(m, m.m_szConFile)) {
+    platform.ShowMessage(msg::kConNotFound);
+    return -1;
   }
   return 0;
 }
@@ -159,7 +245,7 @@ bool LooksTwoColumn(std::string_view line3) {
   return false;
 }
 
-bool ReadConFile(ViewState& s, const char* path) {
+bool ReadConFile(MapRecord& s, const char* path) {
   if (!IsRegularFile(path)) return false;
   FILE* f = std::fopen(path, "r");
   if (f == nullptr) return false;
@@ -174,89 +260,65 @@ bool ReadConFile(ViewState& s, const char* path) {
   return true;
 }
 
-int ReadMapFile(ViewState& s, Platform& platform, const char* path) {
+int ReadMapFile(MapRecord& m, Platform& platform, const char* path, ConSource con) {
   const MappedFile file(path);
   if (!file.ok()) {
     platform.ShowMessage(msg::kFouNotFound);
     return -1;
   }
   // Each load starts its density range afresh, so the range belongs to this map.
-  s.m_bMapValid = 0;
-  s.m_fMinDensity = 1e8f;
-  s.m_fMaxDensity = -1e8f;
+  m.m_bMapValid = 0;
+  m.m_fMinDensity = 1e8f;
+  m.m_fMaxDensity = -1e8f;
 
   StreamScanner in(file.begin(), file.end());
+  Numbers num(in, platform, path);
   std::string_view piece;
   in.ReadLine(&piece);  // title
-  int32_t count = s.m_nPoints;
-  in.ScanInt(count);
+  int32_t count = 0;
+  num.Of("the record count");
+  if (!num.Int(count)) return num.Refusal();
   in.ReadLine(&piece);  // rest of line 2
   std::string_view line3;
   in.ReadLine(&line3);
   if (count > kMaxPoints) return Refuse(platform, msg::kTooManyRecords, path, count);
   if (count < 1) return Refuse(platform, msg::kTooFewRecords, path, count);
-  s.m_nPoints = count;
-  if (LooksTwoColumn(line3)) s.m_bTwoColumn = 1;
+  m.m_nPoints = count;
+  // Decided afresh for every file, so a two-column map never leaves its flag to the next one.
+  m.m_bTwoColumn = m.m_bTwoColumnSetting == 1 || LooksTwoColumn(line3) ? 1 : 0;
 
   in.Rewind();
   in.ReadLine(&piece);
   in.ReadLine(&piece);
-  const bool two = s.m_bTwoColumn == 1;
-  for (int n = 0; n < count; ++n) {
-    int32_t* p = s.m_anPoint[n];
-    in.ScanInt(p[0]);
-    in.ScanInt(p[1]);
-    in.ScanInt(p[2]);
-    if (two) {
-      in.ScanFloat(s.m_afDensityA[n]);
-      in.ScanFloat(s.m_afDensityB[n]);
-    } else {
-      in.ScanFloat(s.m_afDensity[n]);
-      Widen(s, s.m_afDensity[n]);
-    }
-  }
-  if (ReadTail(s, platform, in, path) != 0) return -1;
-  const float* shown = !two ? s.m_afDensity : (s.m_nColumn == 0 ? s.m_afDensityA : s.m_afDensityB);
-  if (CheckMap(s, platform, path, shown) != 0) return -1;
-
-  if (s.m_bCommandLine == 1) {
-    if (!ReadConFile(s, s.m_szConFile)) {
-      platform.ShowMessage(msg::kConNotFound);
-      return -1;
-    }
-  } else {
-    const std::string con = ConPathFor(path);
-    if (!CopyPath(s.m_szConFile, con, platform)) return -1;
-    if (Exists(s.m_szConFile)) {
-      if (!ReadConFile(s, s.m_szConFile)) {
-        platform.ShowMessage(msg::kConNotFound);
-        return -1;
-      }
-    } else {
-      float f000 = s.m_fF000;
-      int levels = s.m_nContourLevels;
-      if (platform.AskContourConditions(f000, levels)) {
-        s.m_fF000 = f000;
-        s.m_nContourLevels = levels;
-      }
-    }
-  }
+  if (ReadRecords(m, in, num) != 0) return -1;
+  if (ReadTail(m, platform, num, path) != 0) return -1;
+  const bool two = m.m_bTwoColumn == 1;
+  const float* shown = !two ? m.m_afDensity : (m.m_nColumn == 0 ? m.m_afDensityA : m.m_afDensityB);
+  if (CheckMap(m, platform, path, shown) != 0) return -1;
+  if (ReadConditions(m, platform, path, con) != 0) return -1;
 
   if (two) {
     for (int n = 0; n < count; ++n) {
-      s.m_afDensity[n] = shown[n];
-      Widen(s, s.m_afDensity[n]);
+      m.m_afDensity[n] = shown[n];
+      Widen(m, m.m_afDensity[n]);
     }
   }
-  s.m_fContourStep = ContourSpacing(s.m_fMinDensity, s.m_fMaxDensity);
-  s.m_bMapValid = 1;
+  m.m_fContourStep = ContourSpacing(m.m_fMinDensity, m.m_fMaxDensity);
+  m.m_bMapValid = 1;
   return 0;
 }
 
-int LoadMap(ViewState& s, Platform& platform) {
-  const int r = ReadMapFile(s, platform, s.m_szMapFile);
-  s.m_nStatus = r;
-  if (r != 0) return r;
+int LoadMap(ViewState& s, Platform& platform, const LoadRequest& request) {
+  MapRecord staged = StageMapRecord(s);
+  bool copied = CopyPath(staged.m_szMapFile, request.map, platform);
+  copied = copied && (request.report == nullptr || CopyPath(staged.m_szListFile, *request.report, platform));
+  copied = copied && (request.con == nullptr || CopyPath(staged.m_szConFile, *request.con, platform));
+  const ConSource con = request.con != nullptr ? ConSource::kGiven : ConSource::kBeside;
+  if (!copied || ReadMapFile(staged, platform, staged.m_szMapFile, con) != 0) {
+    if (!s.m_bMapValid) s.m_nStatus = -1;
+    return -1;
+  }
+  CommitMapRecord(s, staged);
 
   const float h = s.m_afHkl[0], k = s.m_afHkl[1], l = s.m_afHkl[2];
   if (h != 0.0f && k == 0.0f && l == 0.0f) {
@@ -268,18 +330,25 @@ int LoadMap(ViewState& s, Platform& platform) {
   }
   const int p = s.m_nPlane;
   s.m_anSectionIndex[p] = s.m_afHkl[p] == 1.0f ? 0 : s.m_anGrid[p];
+  // The section number names the section on screen, so the panes, the report
+  // and the next step start from it.
+  s.m_nSection = s.m_anSectionIndex[p];
   ComputeSection(s);
   return 0;
 }
 
+int LoadMap(ViewState& s, Platform& platform) {
+  const std::string_view map = s.m_szMapFile;
+  return LoadMap(s, platform, LoadRequest{map});
+}
+
 int LoadFromArguments(ViewState& s, Platform& platform, const std::string_view* words, int count) {
-  bool copied = true;
-  if (count > 0) copied = copied && CopyPath(s.m_szMapFile, words[0], platform);
-  if (count > 1) copied = copied && CopyPath(s.m_szListFile, words[1], platform);
-  if (count > 2) copied = copied && CopyPath(s.m_szConFile, words[2], platform);
+  // A missing word keeps its field; the contour file is always the given one.
+  const std::string_view map = count > 0 ? words[0] : std::string_view(s.m_szMapFile);
+  const std::string_view con = count > 2 ? words[2] : std::string_view(s.m_szConFile);
+  LoadRequest request{map, count > 1 ? &words[1] : nullptr, &con};
   s.m_bCommandLine = 1;
-  const int r = copied ? LoadMap(s, platform) : -1;
-  s.m_nStatus = r;
+  const int r = LoadMap(s, platform, request);
   if (r != 0) platform.ShowMessage(msg::kDataInputError);
   return r;
 }

@@ -18,6 +18,14 @@ bool StreamScanner::ReadLine(std::string_view* piece) {
   return true;
 }
 
+int StreamScanner::Line() const {
+  int line = 1;
+  for (const char* c = begin_; c < p_; ++c) line += *c == '\n';
+  // A file ending in a line feed ends on the line that feed closes.
+  if (p_ == end_ && p_ > begin_ && p_[-1] == '\n') --line;
+  return line;
+}
+
 bool StreamScanner::ScanFloatSlow(float& v) {
   // The C library's own conversion over the rest of the buffer.
   FILE* f = fmemopen(const_cast<char*>(p_), static_cast<size_t>(end_ - p_), "r");

@@ -26,6 +26,8 @@ class StreamScanner {
   // As fscanf "%f" (glibc): the same contract as ScanInt.
   bool ScanFloat(float& v);
   void Rewind() { p_ = begin_; }
+  // The 1-based line the read position is on; at the end, the last line.
+  int Line() const;
   bool AtEnd() const { return p_ == end_; }
 
  private:

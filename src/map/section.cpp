@@ -36,7 +36,7 @@ inline void Collect(ViewState& s, const Target& t, const int64_t p[3], float d) 
 }
 
 // Component c of operation op applied to p (file order r1..r9, x' = r1 x + r4 y + r7 z + t1).
-inline int64_t Apply(const ViewState& s, int op, int c, const int64_t p[3]) {
+inline int64_t Apply(const MapRecord& s, int op, int c, const int64_t p[3]) {
   const auto& r = s.m_anSymRot[op];
   return int64_t{r[0][c]} * p[0] + int64_t{r[1][c]} * p[1] + int64_t{r[2][c]} * p[2] +
          s.m_anSymTrans[op][c];
@@ -44,7 +44,7 @@ inline int64_t Apply(const ViewState& s, int op, int c, const int64_t p[3]) {
 
 // Calls emit(image) for every image of every record, in collection order.
 template <typename Emit>
-void ForEachImage(const ViewState& s, Emit&& emit) {
+void ForEachImage(const MapRecord& s, Emit&& emit) {
   const int ops = s.m_nSymOps;
   const int lattice = s.m_nLattice;
   const bool centro = s.m_nCentro == 1;
@@ -172,12 +172,12 @@ void ComputeSection(ViewState& s) {
   s.m_nStatus = 0;
 }
 
-int64_t ImageCount(const ViewState& s) {
+int64_t ImageCount(const MapRecord& s) {
   const int64_t perRecord = 1 + int64_t{s.m_nSymOps} * (1 + int64_t{s.m_nLattice} * (s.m_nCentro == 1 ? 2 : 1));
   return int64_t{s.m_nPoints} * perRecord;
 }
 
-int64_t MaxSectionPoints(const ViewState& s) {
+int64_t MaxSectionPoints(const MapRecord& s) {
   // Points per grid plane for each of the three normals, in four interleaved
   // copies so that runs of equal coordinates do not serialise the increments.
   int32_t counts[4][3][kMaxGrid] = {};

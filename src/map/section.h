@@ -27,11 +27,11 @@ void ComputeHeights(ViewState& s);
 void AddSectionPoint(ViewState& s, int64_t x, int64_t y, int64_t z, float density);
 
 // The number of images the expansion walks: every record and all its images.
-int64_t ImageCount(const ViewState& s);
+int64_t ImageCount(const MapRecord& m);
 
 // The largest number of points that the expansion collects on any one
 // section of any plane; needs positive grid counts.
-int64_t MaxSectionPoints(const ViewState& s);
+int64_t MaxSectionPoints(const MapRecord& m);
 
 // The height base 0.3 * m_fMaxEdge / m_fMaxDensity; 0 for a map whose maximum is 0.
 float HeightBase(float maxEdge, float maxDensity);

@@ -54,10 +54,4 @@ bool WriteBmp24(const char* path, int width, int height, const uint8_t* rgbTopDo
   return std::fclose(f) == 0 && written;
 }
 
-std::string DefaultBitmapName(std::string_view mapPath) {
-  const size_t dot = mapPath.find('.');
-  if (dot == std::string_view::npos) return ".bmp";  // no map name to go by
-  return std::string(mapPath.substr(0, dot)) + ".bmp";
-}
-
 }  // namespace pyk

@@ -3,8 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-#include <string_view>
 #include <vector>
 
 namespace pyk {
@@ -19,9 +17,5 @@ std::vector<uint8_t> EncodeBmp24(int width, int height, const uint8_t* rgbTopDow
 // Creates or replaces path with the encoded picture; false when the file
 // cannot be created or written whole.
 bool WriteBmp24(const char* path, int width, int height, const uint8_t* rgbTopDown);
-
-// The save dialog's proposed name: the map path up to its first "." and
-// ".bmp"; a path without any "." gives ".bmp".
-std::string DefaultBitmapName(std::string_view mapPath);
 
 }  // namespace pyk

@@ -61,7 +61,7 @@ int ReadIniFile(ViewState& s, Platform& platform) {
        {{g, {&s.m_afMeshParam[0]}}, {g, {&s.m_afMeshParam[1]}}, {g, {&s.m_afMeshParam[2]}},
         {g, {&s.m_afMeshParam[3]}}}},
       {"[Flag]", msg::kNoFlag, 4,
-       {{d, {&s.m_nViewMode}}, {d, {&s.m_bTwoColumn}}, {d, {&s.m_nColumn}}, {d, {&s.m_nMouseMode}}}},
+       {{d, {&s.m_nViewMode}}, {d, {&s.m_bTwoColumnSetting}}, {d, {&s.m_nColumn}}, {d, {&s.m_nMouseMode}}}},
   };
 
   char line[kPathSize];
@@ -83,6 +83,7 @@ int ReadIniFile(ViewState& s, Platform& platform) {
     }
   }
   std::fclose(f);
+  s.m_bTwoColumn = s.m_bTwoColumnSetting;
   return 0;
 }
 

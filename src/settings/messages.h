@@ -10,8 +10,5 @@ inline constexpr const char* kNoMaterial = "No [Material Parameters] in ini file
 inline constexpr const char* kNoColor = "No [Color Data] in ini file !!";
 inline constexpr const char* kNoMesh = "No [Mesh Mode Parameters] in ini file !!";
 inline constexpr const char* kNoFlag = "No [Flag] in ini file !!";
-// The start-up folder is too deep for the settings path to fit its field.
-inline constexpr const char* kIniPathTooLong =
-    "Start-up folder path too long for Pyknoscope.ini (at most 124 characters): ";
 
 }  // namespace pyk::msg

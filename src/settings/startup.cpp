@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "map/paths.h"
 #include "map/reader.h"
 #include "settings/ini.h"
 #include "settings/messages.h"
@@ -17,21 +18,16 @@ void ConstructView(ViewState& s, Platform& platform) {
   s.m_strMeshInp.clear();
   s.m_strMeshOut.clear();
   char cwd[4096];
-  const bool haveCwd = ::getcwd(cwd, sizeof cwd) != nullptr;
-  const std::string folder = haveCwd ? cwd : "";
-  const std::string ini = folder + "/" + kIniFileName;
+  const std::string folder = ::getcwd(cwd, sizeof cwd) != nullptr ? cwd : "";
   s.m_szCurDir[0] = '\0';
   s.m_szIniPath[0] = '\0';
-  if (folder.size() <= static_cast<size_t>(kMaxPath)) {
-    std::memcpy(s.m_szCurDir, folder.c_str(), folder.size() + 1);
-  }
   ResetViewState(s);
-  if (ini.size() > static_cast<size_t>(kMaxPath)) {
-    platform.ShowMessage((std::string(msg::kIniPathTooLong) + folder).c_str());
+  // A folder too deep for its paths is refused as any long path is; nothing is then read from it.
+  if (!CopyPath(s.m_szCurDir, folder, platform) ||
+      !CopyPath(s.m_szIniPath, folder + "/" + kIniFileName, platform)) {
     s.m_nStatus = 1;
     return;
   }
-  std::memcpy(s.m_szIniPath, ini.c_str(), ini.size() + 1);
   if (ReadIniFile(s, platform) != 0) s.m_nStatus = 1;
 }
 
@@ -47,11 +43,13 @@ void PrepareViewWindow(ViewState& s) {
   s.m_fContourStep = 0.0f;
 }
 
-void OnDefaultView(ViewState& s, Platform& platform) {
+int OnDefaultView(ViewState& s, Platform& platform) {
   ReadIniFile(s, platform);
   ResetViewState(s);
-  LoadMap(s, platform);
+  // Before any map there is nothing to reload, and nothing to complain about.
+  const int r = s.m_bMapValid ? LoadMap(s, platform) : -1;
   platform.Invalidate();
+  return r;
 }
 
 }  // namespace pyk

@@ -16,7 +16,8 @@ void ConstructView(ViewState& s, Platform& platform);
 void PrepareViewWindow(ViewState& s);
 
 // Default View: rereads the settings, resets the viewing state, reloads the
-// map and invalidates the view, in this order.
-void OnDefaultView(ViewState& s, Platform& platform);
+// map (while one is held) and invalidates the view, in this order. Returns
+// the reload's result, -1 when there was no map.
+int OnDefaultView(ViewState& s, Platform& platform);
 
 }  // namespace pyk

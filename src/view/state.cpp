@@ -1,11 +1,47 @@
 // Allocation and the viewing-state reset of the view's record.
 #include "view/state.h"
 
+#include <cstdlib>
+#include <utility>
+
 namespace pyk {
+
+namespace {
+
+// calloc hands large blocks out as untouched zero pages, so a block costs
+// nothing until a load writes its records.
+MapArraysPtr AllocateMapArrays() { return MapArraysPtr(static_cast<MapArrays*>(std::calloc(1, sizeof(MapArrays)))); }
+
+}  // namespace
+
+void MapArraysFree::operator()(MapArrays* p) const { std::free(p); }
+
+void UseMapArrays(MapRecord& m, MapArrays& block) {
+  m.m_anPoint = block.point;
+  m.m_afDensity = block.density;
+  m.m_afDensityA = block.densityA;
+  m.m_afDensityB = block.densityB;
+}
 
 std::unique_ptr<ViewState> MakeViewState() {
   // Value-initialisation zero-fills every field, as the view's record starts.
-  return std::make_unique<ViewState>();
+  auto s = std::make_unique<ViewState>();
+  s->m_pShownArrays = AllocateMapArrays();
+  s->m_pSpareArrays = AllocateMapArrays();
+  if (!s->m_pShownArrays || !s->m_pSpareArrays) std::abort();  // 56 MB the program cannot run without
+  UseMapArrays(*s, *s->m_pShownArrays);
+  return s;
+}
+
+MapRecord StageMapRecord(ViewState& s) {
+  MapRecord staged = s;
+  UseMapArrays(staged, *s.m_pSpareArrays);
+  return staged;
+}
+
+void CommitMapRecord(ViewState& s, const MapRecord& staged) {
+  static_cast<MapRecord&>(s) = staged;
+  std::swap(s.m_pShownArrays, s.m_pSpareArrays);
 }
 
 void ResetViewState(ViewState& s) {

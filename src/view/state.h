@@ -23,14 +23,31 @@ constexpr int kMaxPath = kPathSize - 1;   // longest path that fits
 enum ViewMode : int { kContour = 0, k3dContour = 1, k3dMesh = 2 };
 enum Plane : int { kPlaneH00 = 0, kPlane0K0 = 1, kPlane00L = 2 };
 
-struct ViewState {
-  // Map records.
+// The density records of one map. Two blocks live with the view: the one
+// shown and the one the next load reads into.
+struct MapArrays {
+  int32_t point[kMaxPoints][3];
+  float density[kMaxPoints];
+  float densityA[kMaxPoints];
+  float densityB[kMaxPoints];
+};
+struct MapArraysFree {
+  void operator()(MapArrays* p) const;
+};
+using MapArraysPtr = std::unique_ptr<MapArrays, MapArraysFree>;
+
+// Everything a load replaces: the records, cell, grid, symmetry, contour
+// conditions, density range and the files. A load fills a copy of it and
+// commits the copy only when the whole map has been read and checked.
+struct MapRecord {
+  // Map records, pointing into a MapArrays block.
   int32_t m_nPoints;
-  int32_t m_anPoint[kMaxPoints][3];
-  float m_afDensity[kMaxPoints];
-  float m_afDensityA[kMaxPoints];
-  float m_afDensityB[kMaxPoints];
-  int32_t m_bTwoColumn;
+  int32_t (*m_anPoint)[3];
+  float* m_afDensity;
+  float* m_afDensityA;
+  float* m_afDensityB;
+  int32_t m_bTwoColumn;      // decided by each load: the setting, or two columns on line 3
+  int32_t m_bTwoColumnSetting;  // the settings file's two-column flag
   int32_t m_nColumn;
 
   // Cell, grid and symmetry.
@@ -56,6 +73,20 @@ struct ViewState {
   float m_fMinDensity;
   float m_fMaxDensity;
   float m_fContourStep;
+
+  // The map, report and contour files.
+  char m_szMapFile[kPathSize];
+  char m_szListFile[kPathSize];
+  char m_szConFile[kPathSize];
+};
+
+// Points a record's arrays at a block.
+void UseMapArrays(MapRecord& m, MapArrays& block);
+
+struct ViewState : MapRecord {
+  // The block the shown records live in, and the one a load reads into.
+  MapArraysPtr m_pShownArrays;
+  MapArraysPtr m_pSpareArrays;
 
   // Plane and section.
   int32_t m_nPlane;
@@ -86,9 +117,6 @@ struct ViewState {
   // Files.
   char m_szCurDir[kPathSize];
   char m_szIniPath[kPathSize];
-  char m_szMapFile[kPathSize];
-  char m_szListFile[kPathSize];
-  char m_szConFile[kPathSize];
   int32_t m_bCommandLine;
 
   // Shared control fields.
@@ -159,8 +187,14 @@ struct ViewState {
   int32_t m_anMeshFlag[kMaxMeshRecords];
 };
 
-// The record, zero-filled and allocated once (about 40 MB).
+// The record, zero-filled and allocated once (about 40 MB), with its two
+// record blocks (zero pages from the system, touched only when written).
 std::unique_ptr<ViewState> MakeViewState();
+
+// A copy of the shown map whose arrays point at the spare block: the record
+// a load fills. CommitMapRecord makes it the shown map, its block the shown one.
+MapRecord StageMapRecord(ViewState& s);
+void CommitMapRecord(ViewState& s, const MapRecord& staged);
 
 // Sets the viewing defaults; the map, plane, section indices, density range,
 // contour spacing, status, paths and settings fields keep their values.
