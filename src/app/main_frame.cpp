@@ -11,7 +11,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-#include <cstring>
 
 #include "about_dialog.h"
 #include "document.h"
@@ -240,23 +239,23 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* e) {
   if (!FirstLocalFile(e->mimeData()).isEmpty()) e->acceptProposedAction();
 }
 
-// The first dropped file waits in the drop slot; the view loads it before
-// its next paint. Every dropped file is opened as the document.
+// Every dropped file is opened as the document; the first one is loaded
+// once the drop has finished, so that no message box holds up the program
+// it came from. It waits in the drop slot, which the view reads and clears.
 void CMainFrame::dropEvent(QDropEvent* e) {
   const QString first = FirstLocalFile(e->mimeData());
   if (first.isEmpty()) return;
   e->acceptProposedAction();
-  const QByteArray bytes = first.toLocal8Bit();
-  const size_t n = bytes.size() < kMaxPath ? static_cast<size_t>(bytes.size()) : static_cast<size_t>(kMaxPath);
-  std::memcpy(m_szDropFile, bytes.constData(), n);
-  m_szDropFile[n] = '\0';
-  m_bDropFile = 1;
   for (const QUrl& url : e->mimeData()->urls()) {
     if (url.isLocalFile()) doc_->OnOpenDocument(url.toLocalFile());
   }
   activateWindow();
-  QTimer::singleShot(0, view_, [this] { view_->PickUpDroppedFile(); });
-  view_->update();
+  QTimer::singleShot(0, view_, [this, path = first.toLocal8Bit().toStdString()] {
+    // A path too long for the slot is refused whole, never cut.
+    if (!view_->CopyPath(m_szDropFile, path)) return;
+    m_bDropFile = 1;
+    view_->PickUpDroppedFile();
+  });
 }
 
 }  // namespace pyk

@@ -78,17 +78,26 @@ void CPyknoscopeView::OnCreate(const std::vector<std::string>& words) {
   std::string_view views[3];
   const int count = words.size() < 3 ? static_cast<int>(words.size()) : 3;
   for (int i = 0; i < count; ++i) views[i] = words[i];
-  LoadFromArguments(s, desktop_, views, count);
+  FinishLoad(LoadFromArguments(s, desktop_, views, count));
   update();
+}
+
+bool CPyknoscopeView::CopyPath(char (&dst)[kPathSize], std::string_view src) {
+  return pyk::CopyPath(dst, src, desktop_);
+}
+
+// A map just loaded in 3D Mesh mode needs its mesh before it can be drawn.
+int CPyknoscopeView::FinishLoad(int loaded) {
+  ViewState& s = *state_;
+  if (loaded == 0 && s.m_nViewMode == k3dMesh) s.m_nStatus = CalculateMesh(s, desktop_);
+  return loaded;
 }
 
 int CPyknoscopeView::PickUpDroppedFile() {
   ViewState& s = *state_;
   if (dropFlag_ == nullptr || *dropFlag_ == 0) return s.m_nStatus;
   *dropFlag_ = 0;
-  if (!CopyPath(s.m_szMapFile, dropFile_, desktop_)) return s.m_nStatus;
-  s.m_nStatus = LoadMap(s, desktop_);
-  if (s.m_nStatus == 0) desktop_.Invalidate();
+  if (FinishLoad(LoadMap(s, desktop_, LoadRequest{dropFile_})) == 0) desktop_.Invalidate();
   emit stateChanged();
   return s.m_nStatus;
 }
@@ -118,7 +127,7 @@ void CPyknoscopeView::RunCommand(CommandId id) {
   Desktop& d = desktop_;
   switch (id) {
     case kCmdFileOpen: OnFileOpen(); break;
-    case kCmdDefaultView: OnDefaultView(s, d); break;
+    case kCmdDefaultView: FinishLoad(OnDefaultView(s, d)); break;
     case kCmdContour: SetViewMode(kContour); break;
     case kCmd3dContour: SetViewMode(k3dContour); break;
     case kCmdMesh: OnMesh(); break;
@@ -186,16 +195,14 @@ bool CPyknoscopeView::IsEnabled(CommandId id) const {
 void CPyknoscopeView::OnFileOpen() {
   const std::string path = desktop_.AskMapFile();
   if (path.empty()) return;
-  ViewState& s = *state_;
-  if (!CopyPath(s.m_szMapFile, path, desktop_)) return;
   const std::string report = ReportPathFor(path);
-  if (report.size() <= static_cast<size_t>(kMaxPath)) std::memcpy(s.m_szListFile, report.c_str(), report.size() + 1);
-  s.m_nStatus = LoadMap(s, desktop_);
-  if (s.m_nStatus == 0) desktop_.Invalidate();
+  const std::string_view reportView = report;
+  if (FinishLoad(LoadMap(*state_, desktop_, LoadRequest{path, &reportView})) == 0) desktop_.Invalidate();
 }
 
 void CPyknoscopeView::OnShowDensityList() {
   ViewState& s = *state_;
+  if (!s.m_bMapValid) return;  // no section to list yet
   if (WriteDensityList(s, desktop_) != 0) {
     desktop_.ShowMessage(msg::kOutputCannotPrepare);
     return;
@@ -243,9 +250,16 @@ void CPyknoscopeView::SetViewMode(int mode) {
   desktop_.Invalidate();
 }
 
+// In 3D Mesh mode already, the command reruns a mesh calculation that failed.
+// Before any map it only chooses the mode; the first load computes the mesh.
 void CPyknoscopeView::OnMesh() {
   ViewState& s = *state_;
-  if (s.m_nViewMode == k3dMesh) return;
+  if (s.m_nViewMode == k3dMesh && (s.m_nStatus == 0 || !s.m_bMapValid)) return;
+  if (!s.m_bMapValid) {
+    s.m_nViewMode = k3dMesh;
+    desktop_.Invalidate();
+    return;
+  }
   s.m_nStatus = CalculateMesh(s, desktop_);
   if (s.m_nStatus != 0) return;
   s.m_nViewMode = k3dMesh;
@@ -256,7 +270,7 @@ void CPyknoscopeView::OnMeshViewpoint(int parameter, float change) {
   ViewState& s = *state_;
   if (s.m_nViewMode != k3dMesh) return;
   s.m_afMeshParam[parameter] += change;
-  s.m_nStatus = CalculateMesh(s, desktop_);
+  if (s.m_bMapValid) s.m_nStatus = CalculateMesh(s, desktop_);
   desktop_.Invalidate();
 }
 

@@ -37,6 +37,9 @@ class CPyknoscopeView : public QOpenGLWidget {
   bool IsChecked(CommandId id) const;
   bool IsEnabled(CommandId id) const;
 
+  // Copies a path into a path field, or refuses it with the message naming the limit.
+  bool CopyPath(char (&dst)[kPathSize], std::string_view src);
+
   // Loads a dropped map file (the frame's m_szDropFile) when one waits.
   int PickUpDroppedFile();
   // The frame's drop slot, read and cleared by PickUpDroppedFile.
@@ -79,6 +82,7 @@ class CPyknoscopeView : public QOpenGLWidget {
   void OnSaveBitmap();
   void OnCopyClipboard();
   void OnHelpByHtml();
+  int FinishLoad(int loaded);
   void OnMesh();
   void OnMeshViewpoint(int parameter, float change);
   void SetViewMode(int mode);

@@ -66,8 +66,10 @@ void CContourSeparationDlg::setVisible(bool visible) {
 }
 
 void CContourSeparationDlg::OnInitDialog() {
-  m_stcMinDensity->setText(FormatFloat(dlg::kDensityFormat, m_fMinDensity));
-  m_stcMaxDensity->setText(FormatFloat(dlg::kDensityFormat, m_fMaxDensity));
+  if (m_bShowRange) {
+    m_stcMinDensity->setText(FormatFloat(dlg::kDensityFormat, m_fMinDensity));
+    m_stcMaxDensity->setText(FormatFloat(dlg::kDensityFormat, m_fMaxDensity));
+  }
   m_spinSeparation->SetRange(0, 10000);
   // The product in double: 0.35f, just below 0.35, gives 34 (in float it would round to 35).
   m_spinSeparation->SetPosition(TruncateToInt(static_cast<double>(m_fSeparation) * 100.0));
@@ -91,6 +93,7 @@ void OnContourSeparation(ViewState& s, Platform& p, QWidget* parent) {
   dlg.m_fSeparation = s.m_fContourStep;
   dlg.m_fMinDensity = s.m_fMinDensity;
   dlg.m_fMaxDensity = s.m_fMaxDensity;
+  dlg.m_bShowRange = s.m_bMapValid == 1;
   if (dlg.exec() != QDialog::Accepted) return;
   s.m_fContourStep = dlg.m_fSeparation;
   s.m_fMinDensity = dlg.m_fMinDensity;

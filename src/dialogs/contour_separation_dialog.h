@@ -23,6 +23,7 @@ class CContourSeparationDlg : public QDialog {
   float m_fSeparation = 0.0f;  // contour separation being edited, density units
   float m_fMinDensity = 0.0f;  // shown only
   float m_fMaxDensity = 0.0f;  // shown only
+  bool m_bShowRange = true;    // false before any map: the range keeps its dotted placeholders
   QLabel* m_stcMinDensity;
   QLabel* m_stcMaxDensity;
   SpinEdit* m_spinSeparation;

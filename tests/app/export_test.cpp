@@ -2,6 +2,8 @@
 // window: the warning first, the file's bytes against the view's pixels.
 #include <gtest/gtest.h>
 
+#include <QLabel>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
@@ -144,12 +146,17 @@ TEST(Export, HelpOpensThePageOrBeeps) {
   }
 }
 
-// The modal dialog a command opens, by its caption; closed with Cancel.
-std::string CaptionOfDialogOpenedBy(Viewer& v, CommandId id) {
+// The modal dialog a command opens, by its caption, and the texts of its
+// labels named in *labels (replaced by their texts); closed with Cancel.
+std::string CaptionOfDialogOpenedBy(Viewer& v, CommandId id, std::vector<std::string>* labels = nullptr) {
   std::string caption;
-  QTimer::singleShot(0, [&caption] {
+  QTimer::singleShot(0, [&caption, labels] {
     if (QWidget* w = QApplication::activeModalWidget()) {
       caption = w->windowTitle().toStdString();
+      for (size_t k = 0; labels != nullptr && k < labels->size(); ++k) {
+        const auto* label = w->findChild<QLabel*>(QString::fromStdString((*labels)[k]));
+        (*labels)[k] = label != nullptr ? label->text().toStdString() : "(none)";
+      }
       if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
     }
   });
@@ -165,6 +172,15 @@ TEST(Export, DialogCommandsOpenTheirDialogs) {
   EXPECT_EQ(CaptionOfDialogOpenedBy(v, kCmdContourSeparation), "Contour Separation");
   EXPECT_EQ(v.state().m_fContourStep, step);  // Cancel changes nothing
   EXPECT_TRUE(v.desktop.Messages().empty());
+
+  // Before any map the range shows its placeholders, not the start values.
+  Viewer empty;
+  std::vector<std::string> range = {"stcMinDensity", "stcMaxDensity"};
+  EXPECT_EQ(CaptionOfDialogOpenedBy(empty, kCmdContourSeparation, &range), "Contour Separation");
+  EXPECT_EQ(range, (std::vector<std::string>{"........", "......"}));
+  range = {"stcMinDensity", "stcMaxDensity"};
+  CaptionOfDialogOpenedBy(v, kCmdContourSeparation, &range);
+  EXPECT_EQ(range, (std::vector<std::string>{"  -0.61", " 150.35"}));
 }
 
 }  // namespace

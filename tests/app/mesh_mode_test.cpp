@@ -58,6 +58,20 @@ TEST(MeshMode, TheMeshProgramDrawsAndEachViewpointStepRecalculates) {
   EXPECT_FALSE(std::filesystem::exists(v.dir.File("meshout")));
 }
 
+// The settings' start-up mode 3D Mesh: the first load brings its mesh.
+TEST(MeshMode, AStartInMeshModeShowsTheMesh) {
+  std::string ini = ReadText(std::string(PYK_DATA_DIR) + "/Pyknoscope.ini");
+  const size_t mode = ini.find("3D Mesh) = 0");
+  ASSERT_NE(mode, std::string::npos);
+  ini[mode + 11] = '2';
+  Viewer v({"aspirin.fou", "aspirin.fmap", "aspirin.con"}, &ini, true);
+  EXPECT_TRUE(v.desktop.Messages().empty());
+  EXPECT_EQ(v.state().m_nViewMode, k3dMesh);
+  EXPECT_EQ(v.state().m_nStatus, 0);
+  EXPECT_GT(v.state().m_nMeshCount, 1000);
+  EXPECT_GT(MeshPixels(v.Picture()), 2000);
+}
+
 TEST(MeshMode, AMissingMeshProgramKeepsTheMode) {
   Viewer v({"aspirin.fou", "aspirin.fmap", "aspirin.con"});
   v.desktop.runPrograms = true;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QUrl>
+#include <filesystem>
 
 #include "viewer_fixture.h"
 
@@ -94,27 +95,37 @@ TEST(Startup, DroppedFilesLoadTheFirstMapBeforeTheNextPaint) {
   EXPECT_EQ(v.doc.RecentFiles().front().toStdString(), v.dir.File("nacl.fou"));  // each is opened as the document
   EXPECT_LT(CountColour(v.Picture(), kBackground), v.view->width() * v.view->height());
 
-  // A text file that is no map is read with the C-stream rules: its first
-  // letter stops every conversion and the fields keep the last map's numbers,
-  // so it neither fails nor crashes.
+  // Files that are no map, or no complete map, are refused with a message
+  // naming them; the shown map stays on screen and in the view, and its
+  // commands keep working. A path too long for its field is refused whole.
+  WriteText(v.dir.File("empty.fou"), "");
+  WriteText(v.dir.File("cut.fou"), ReadText(v.dir.File("nacl.fou")).substr(0, 5000));
+  const std::string tooLong = v.dir.File(std::string(kPathSize - v.dir.path().string().size(), 'x') + ".fou");
   const struct {
     const char* what;
     std::string path;
-    bool fails;
-    std::vector<std::string> messages;
+    std::string message;
   } bad[] = {
-      {"a folder", v.dir.path().string(), true, {"fou file not found !!"}},
-      {"a vanished file", v.dir.File("gone.fou"), true, {"fou file not found !!"}},
-      {"not a map", v.dir.File("Pyknoscope.ini"), false, {}},
+      {"a folder", v.dir.path().string(), "fou file not found !!"},
+      {"a vanished file", v.dir.File("gone.fou"), "fou file not found !!"},
+      {"not a map", v.dir.File("Pyknoscope.ini"), v.dir.File("Pyknoscope.ini") + ": line 2: text where the record count must stand"},
+      {"an empty file", v.dir.File("empty.fou"), v.dir.File("empty.fou") + ": line 1: the file ends before the end of the record count"},
+      // The cut leaves line 290 as a whole record 288, so record 289 is the one missing.
+      {"a cut file", v.dir.File("cut.fou"), v.dir.File("cut.fou") + ": line 290: the file ends before the end of density record 289"},
+      {"a path too long", tooLong, "Path longer than 139 characters: " + tooLong},
   };
+  const QImage before = v.Picture();
   for (const auto& r : bad) {
     v.desktop.rec.events.clear();
     std::unique_ptr<QMimeData> one(Files({r.path}));
     Drop(*v.frame, one.get());
-    EXPECT_EQ(v.state().m_nStatus != 0, r.fails) << r.what;
-    EXPECT_EQ(v.desktop.Messages(), r.messages) << r.what;
-    EXPECT_FALSE(v.Picture().isNull()) << r.what;
+    EXPECT_EQ(v.state().m_nStatus, 0) << r.what;
+    EXPECT_EQ(v.desktop.Messages(), std::vector<std::string>{r.message}) << r.what;
+    EXPECT_EQ(std::string(v.state().m_szMapFile), v.dir.File("aspirin.fou")) << r.what;
+    EXPECT_EQ(v.Picture(), before) << r.what;
   }
+  v.Trigger(kCmdSectionUp);
+  EXPECT_EQ(v.state().m_nSection, 1);
   // The window stays usable: the next good drop loads.
   std::unique_ptr<QMimeData> good(Files({v.dir.File("si.fou")}));
   Drop(*v.frame, good.get());
@@ -151,6 +162,52 @@ TEST(Startup, FileOpenNamesTheReportAndShowDensityListOpensIt) {
   ASSERT_EQ(v.desktop.Messages().size(), 1u);
   EXPECT_NE(v.desktop.Messages()[0].find("ok.fmap"), std::string::npos);
 }
+
+// A start with three file arguments, as the desktop entry starts the viewer:
+// File Open then reads the chosen map's own contour file, and a map whose
+// report name would not fit is refused before anything changes.
+TEST(Startup, FileOpenAfterACommandLineStartReadsTheChosenMapsOwnFiles) {
+  Viewer v({"aspirin-patt.fou", "aspirin-patt.fmap", "aspirin-patt.con"});
+  ASSERT_EQ(v.state().m_nStatus, 0);
+  const float pattersonF000 = v.state().m_fF000;
+  WriteText(v.dir.File("nacl.con"), "1 0 0\n20\n0\n412.5\n");
+  v.desktop.fileAnswer = v.dir.File("nacl.fou");
+  v.Trigger(kCmdFileOpen);
+  EXPECT_EQ(v.state().m_nPlane, kPlaneH00);
+  EXPECT_EQ(v.state().m_fF000, 412.5f);
+  EXPECT_NE(v.state().m_fF000, pattersonF000);
+  EXPECT_EQ(std::string(v.state().m_szConFile), v.dir.File("nacl.con"));
+  EXPECT_EQ(std::string(v.state().m_szListFile), v.dir.File("nacl.fmap"));
+
+  const std::string name = std::string(kMaxPath - v.dir.path().string().size() - 5, 'n') + ".fou";
+  std::filesystem::copy_file(v.dir.File("si.fou"), v.dir.File(name));
+  v.desktop.fileAnswer = v.dir.File(name);
+  v.desktop.rec.events.clear();
+  v.Trigger(kCmdFileOpen);
+  const std::string report = v.dir.File(name.substr(0, name.size() - 4) + ".fmap");
+  EXPECT_EQ(v.desktop.Messages(), std::vector<std::string>{"Path longer than 139 characters: " + report});
+  EXPECT_EQ(std::string(v.state().m_szMapFile), v.dir.File("nacl.fou"));
+  EXPECT_EQ(std::string(v.state().m_szListFile), v.dir.File("nacl.fmap"));
+}
+
+// Before any map, the commands a user tries first answer with no failure
+// and no start values: 3D Mesh chooses the mode and the first map brings
+// its mesh; the Contour Separation dialog keeps its placeholders.
+TEST(Startup, BeforeAnyMapCommandsSayNothingWrong) {
+  Viewer v({}, nullptr, true);
+  for (CommandId id : {kCmdDefaultView, kCmdMesh, kCmdThetaRight, kCmdPhiUp, kCmdDensityList, kCmdSectionUp,
+                       kCmdFaceH, kCmdHeightUp}) {
+    v.Trigger(id);
+  }
+  EXPECT_TRUE(v.desktop.Messages().empty()) << v.desktop.Messages().front();
+  EXPECT_EQ(v.state().m_nViewMode, k3dMesh);
+  EXPECT_EQ(v.desktop.Count("run:" + v.dir.File("mesh")), 0);
+  v.desktop.fileAnswer = v.dir.File("aspirin.fou");
+  v.Trigger(kCmdFileOpen);
+  EXPECT_EQ(v.state().m_nStatus, 0);
+  EXPECT_GT(v.state().m_nMeshCount, 1000);
+}
+
 
 }  // namespace
 }  // namespace pyk::test

@@ -22,13 +22,19 @@ namespace pyk::test {
 class Viewer {
  public:
   // Copies the settings (or the given text as the settings) and the samples,
-  // makes the folder current, builds the window and runs the start-up with words.
-  explicit Viewer(const std::vector<std::string>& words = {}, const std::string* iniText = nullptr) {
+  // with the real mesh program when asked, makes the folder current, builds
+  // the window and runs the start-up with words.
+  explicit Viewer(const std::vector<std::string>& words = {}, const std::string* iniText = nullptr,
+                  bool withMesh = false) {
     namespace fs = std::filesystem;
     for (const auto& e : fs::directory_iterator(PYK_DATA_DIR)) {
       fs::copy_file(e.path(), dir.path() / e.path().filename(), fs::copy_options::overwrite_existing);
     }
     if (iniText != nullptr) WriteText(dir.File("Pyknoscope.ini"), *iniText);
+    if (withMesh) {
+      fs::copy_file(PYK_MESH_EXE, dir.File("mesh"));
+      desktop.runPrograms = true;
+    }
     old = fs::current_path();
     fs::current_path(dir.path());
     view = new CPyknoscopeView(desktop);

@@ -65,6 +65,7 @@ TEST(ContourSeparation, CommandTakesTheTypedSeparationOnOk) {
     s->m_fContourStep = 0.5f;
     s->m_fMinDensity = -1.234f;
     s->m_fMaxDensity = 12.345f;
+    s->m_bMapValid = 1;
     test::RecordingPlatform p;
     test::WhenModal<CContourSeparationDlg>([&r](CContourSeparationDlg& d) {
       EXPECT_EQ(d.m_stcMinDensity->text().toStdString(), "  -1.23");
