@@ -42,4 +42,15 @@ grep -q "; mine" "$folder/Pyknoscope.ini" || fail "user settings replaced"
 rm "$folder/mesh" && ln -s "$dest/gone/mesh" "$folder/mesh"
 PYKNOSCOPE_FOLDER=$folder "$root/bin/pyknoscope-launch" --version >/dev/null || fail "launcher failed on a dangling mesh link"
 [ -x "$folder/mesh" ] || fail "dangling mesh link not renewed"
+# A map opened from the file manager: report and contour file beside it,
+# named from the file name only (a stand-in viewer shows the arguments).
+printf '#!/bin/sh\necho "$@"\n' >"$root/bin/pyknoscope"
+maps=$dest/maps-1.2
+mkdir -p "$maps"
+for row in "aspirin.fou|$maps/aspirin.fou $maps/aspirin.fmap $maps/aspirin.con" \
+           "aspirin.v2.den|$maps/aspirin.v2.den $maps/aspirin.v2.dmap $maps/aspirin.v2.con" \
+           "lys|$maps/lys $maps/lys.fmap $maps/lys.con"; do
+  out=$(PYKNOSCOPE_FOLDER=$folder "$root/bin/pyknoscope-launch" "$maps/${row%%|*}")
+  [ "$out" = "${row#*|}" ] || fail "launcher started the viewer with: $out"
+done
 echo "install test: passed"
