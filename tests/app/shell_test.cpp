@@ -202,5 +202,31 @@ TEST(Shell, MeshModeSwapsTheEnablingOfDensityAndViewpointCommands) {
   EXPECT_EQ(v.state().m_afMeshParam[2], theta);
 }
 
+// "View Mode" and "Mouse" share the mnemonic M: Alt+M opens View Mode, a
+// second Alt+M moves on to Mouse, and M alone in View Mode is its 3D Mesh.
+TEST(Shell, AltMOpensViewModeThenMouse) {
+  Viewer v;
+  QApplication::setActiveWindow(v.frame.get());
+  const auto press = [](QWidget* w, Qt::KeyboardModifiers mod) {
+    QTest::keyClick(w, Qt::Key_M, mod);
+    QCoreApplication::processEvents();
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  };
+  QMenu* first = press(v.frame.get(), Qt::AltModifier);
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first->title().toStdString(), "View Mode (&M)");
+  QMenu* second = press(first, Qt::AltModifier);
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(second->title().toStdString(), "Mouse (&M)");
+  second->close();
+  QCoreApplication::processEvents();
+  QMenu* again = press(v.frame.get(), Qt::AltModifier);
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(again->title().toStdString(), "View Mode (&M)");
+  press(again, Qt::NoModifier);
+  EXPECT_EQ(v.state().m_nViewMode, k3dMesh);
+  EXPECT_TRUE(v.desktop.Messages().empty());
+}
+
 }  // namespace
 }  // namespace pyk::test
