@@ -46,9 +46,8 @@ TEST(Navigation, SectionStepsHoldTheBoundsAndAlwaysRecompute) {
   const struct {
     bool up;
     int start, expected;
-  } rows[] = {{true, 0, 1},   {true, 19, 20},  {true, 20, 20},  {true, 27, 20},
-              {false, 1, 0},  {false, 0, 0},   {false, 20, 19},
-              {false, 27, 26}};  // down from above the count goes to the section below
+  } rows[] = {{true, 0, 1},  {true, 19, 20},  {true, 20, 20}, {true, 27, 20}, {false, 1, 0},
+              {false, 0, 0}, {false, 20, 19}, {false, 27, 26}};  // down from above the count goes to the section below
   for (const auto& r : rows) {
     s->m_nSection = r.start;
     s->m_afSection[0][0] = -1.0f;

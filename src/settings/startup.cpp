@@ -23,8 +23,7 @@ void ConstructView(ViewState& s, Platform& platform) {
   s.m_szIniPath[0] = '\0';
   ResetViewState(s);
   // A folder too deep for its paths is refused as any long path is; nothing is then read from it.
-  if (!CopyPath(s.m_szCurDir, folder, platform) ||
-      !CopyPath(s.m_szIniPath, folder + "/" + kIniFileName, platform)) {
+  if (!CopyPath(s.m_szCurDir, folder, platform) || !CopyPath(s.m_szIniPath, folder + "/" + kIniFileName, platform)) {
     s.m_nStatus = 1;
     return;
   }

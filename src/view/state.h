@@ -46,7 +46,7 @@ struct MapRecord {
   float* m_afDensity;
   float* m_afDensityA;
   float* m_afDensityB;
-  int32_t m_bTwoColumn;      // decided by each load: the setting, or two columns on line 3
+  int32_t m_bTwoColumn;         // decided by each load: the setting, or two columns on line 3
   int32_t m_bTwoColumnSetting;  // the settings file's two-column flag
   int32_t m_nColumn;
 

@@ -108,10 +108,13 @@ TEST(Startup, DroppedFilesLoadTheFirstMapBeforeTheNextPaint) {
   } bad[] = {
       {"a folder", v.dir.path().string(), "fou file not found !!"},
       {"a vanished file", v.dir.File("gone.fou"), "fou file not found !!"},
-      {"not a map", v.dir.File("Pyknoscope.ini"), v.dir.File("Pyknoscope.ini") + ": line 2: text where the record count must stand"},
-      {"an empty file", v.dir.File("empty.fou"), v.dir.File("empty.fou") + ": line 1: the file ends before the end of the record count"},
+      {"not a map", v.dir.File("Pyknoscope.ini"),
+       v.dir.File("Pyknoscope.ini") + ": line 2: text where the record count must stand"},
+      {"an empty file", v.dir.File("empty.fou"),
+       v.dir.File("empty.fou") + ": line 1: the file ends before the end of the record count"},
       // The cut leaves line 290 as a whole record 288, so record 289 is the one missing.
-      {"a cut file", v.dir.File("cut.fou"), v.dir.File("cut.fou") + ": line 290: the file ends before the end of density record 289"},
+      {"a cut file", v.dir.File("cut.fou"),
+       v.dir.File("cut.fou") + ": line 290: the file ends before the end of density record 289"},
       {"a path too long", tooLong, "Path longer than 139 characters: " + tooLong},
   };
   const QImage before = v.Picture();
@@ -195,8 +198,8 @@ TEST(Startup, FileOpenAfterACommandLineStartReadsTheChosenMapsOwnFiles) {
 // its mesh; the Contour Separation dialog keeps its placeholders.
 TEST(Startup, BeforeAnyMapCommandsSayNothingWrong) {
   Viewer v({}, nullptr, true);
-  for (CommandId id : {kCmdDefaultView, kCmdMesh, kCmdThetaRight, kCmdPhiUp, kCmdDensityList, kCmdSectionUp,
-                       kCmdFaceH, kCmdHeightUp}) {
+  for (CommandId id : {kCmdDefaultView, kCmdMesh, kCmdThetaRight, kCmdPhiUp, kCmdDensityList, kCmdSectionUp, kCmdFaceH,
+                       kCmdHeightUp}) {
     v.Trigger(id);
   }
   EXPECT_TRUE(v.desktop.Messages().empty()) << v.desktop.Messages().front();
@@ -207,7 +210,6 @@ TEST(Startup, BeforeAnyMapCommandsSayNothingWrong) {
   EXPECT_EQ(v.state().m_nStatus, 0);
   EXPECT_GT(v.state().m_nMeshCount, 1000);
 }
-
 
 }  // namespace
 }  // namespace pyk::test
