@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev libx11-dev
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri   # OpenGL 1.1, GLU, GLUT text; Mesa's software renderer
   xvfb xauth                                        # an X display for the OpenGL tests
+  locales                                           # localedef and the sources of a comma-decimal locale
   desktop-file-utils libxml2-utils                  # checks of the installed desktop entry and file types
 )
 

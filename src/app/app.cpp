@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QMessageBox>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -35,9 +36,16 @@ int CPyknoscopeApp::Run(int argc, char** argv) {
     return 1;
   }
   QApplication app(argc, argv);
+  UseCNumbers();
   QApplication::setApplicationName(msg::kAppTitle);
   QApplication::setOrganizationName(msg::kOrganisation);
   QApplication::setApplicationVersion(msg::kVersion);
+  // Without a usable context the view would stay blank: say so and end.
+  if (!CanCreateGlContext()) {
+    std::fprintf(stderr, "pyknoscope: %s\n", msg::kNoOpenGl);
+    QMessageBox::critical(nullptr, msg::kAppTitle, msg::kNoOpenGl, QMessageBox::Ok);
+    return 1;
+  }
 
   QtDesktop desktop;
   CPyknoscopeDoc doc;

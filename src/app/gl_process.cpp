@@ -2,7 +2,10 @@
 // display is checked first and a missing one is reported to the caller.
 #include "gl_process.h"
 
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
 #include <QSurfaceFormat>
+#include <clocale>
 
 #include "render/gl.h"
 
@@ -23,6 +26,23 @@ bool InitializeGlProcess(int* argc, char** argv, std::string* error) {
   QSurfaceFormat::setDefaultFormat(format);
   glutInit(argc, argv);
   return true;
+}
+
+void UseCNumbers() { std::setlocale(LC_NUMERIC, "C"); }
+
+bool CanCreateGlContext() {
+  QOpenGLContext context;
+  context.setFormat(QSurfaceFormat::defaultFormat());
+  if (!context.create()) return false;
+  QOffscreenSurface surface;
+  surface.setFormat(context.format());
+  surface.create();
+  if (!surface.isValid() || !context.makeCurrent(&surface)) return false;
+  // Immediate mode needs more than a core profile, the picture a depth buffer.
+  const QSurfaceFormat got = context.format();
+  const bool fits = got.profile() != QSurfaceFormat::CoreProfile && got.depthBufferSize() > 0;
+  context.doneCurrent();
+  return fits;
 }
 
 }  // namespace pyk

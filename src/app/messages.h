@@ -18,6 +18,11 @@ inline constexpr const char* kMapFilter = "Map files (*.fou,*.den) (*.fou *.den)
 inline constexpr const char* kPaneTemplates[6] = {"Min=           ", "Max=          ", "Sect=     ",
                                                   "No=   ",          "z=         ",    "dz=         "};
 
+// No OpenGL context of the kind the view draws with: the program ends.
+inline constexpr const char* kNoOpenGl =
+    "Pyknoscope needs OpenGL (a compatibility-profile context with a depth buffer), which this display cannot "
+    "provide.";
+
 // The framework's failure when the first argument names no readable file.
 inline constexpr const char* kCannotOpenDocument = "Failed to open document.";
 // The text viewer could not be started for the report (otherwise unreported).

@@ -1,5 +1,5 @@
-// Test main of the viewer shell: GLUT and the surface format first, then Qt;
-// the user's settings are kept apart in a scratch folder.
+// Test main of the viewer shell: GLUT and the surface format first, then Qt
+// with C numbers; the user's settings are kept apart in a scratch folder.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
   int status = 0;
   {
     QApplication app(argc, argv);
+    pyk::UseCNumbers();  // numbers as the program reads and writes them
     status = RUN_ALL_TESTS();
   }
   std::error_code ec;

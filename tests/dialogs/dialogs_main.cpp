@@ -3,8 +3,11 @@
 
 #include <QApplication>
 
+#include "gl_process.h"
+
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
+  pyk::UseCNumbers();  // numbers as the program reads and writes them
   return RUN_ALL_TESTS();
 }

@@ -14,5 +14,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   QGuiApplication app(argc, argv);
+  pyk::UseCNumbers();  // numbers as the program reads and writes them
   return RUN_ALL_TESTS();
 }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "support/files.h"
+#include "support/locale.h"
 #include "support/maps.h"
 
 namespace pyk::test {
@@ -87,6 +88,28 @@ TEST(RenderTool, FailuresGiveClearMessagesAndStatusOne) {
     } else {
       EXPECT_NE(run.err.find("Usage: pyknoscope-render"), std::string::npos) << r.args << ": " << run.err;
     }
+  }
+}
+
+TEST(RenderTool, PicturesAreTheSameUnderACommaDecimalLocale) {
+  TempDir dir, locales;
+  WriteSample(dir);
+  const std::string locpath = locales.path().string();
+  ASSERT_TRUE(MakeCommaLocale(locpath)) << "localedef could not make " << kCommaLocale;
+  ASSERT_EQ(HalfUnder(locpath, kCommaLocale), "0,5") << "the generated locale is not comma-decimal";
+  const std::string comma = "env LOCPATH='" + locpath + "' LC_ALL=" + kCommaLocale;
+  const char* rows[] = {
+      "--size 160x120 m.fou m.con",
+      "--mode 3d --rotate 20,10 --size 160x120 m.fou m.con",
+  };
+  for (const char* args : rows) {
+    const ToolRun c = Render(dir, std::string(args) + " c.bmp", "env -u LOCPATH LC_ALL=C");
+    const ToolRun de = Render(dir, std::string(args) + " de.bmp", comma);
+    EXPECT_EQ(c.status, 0) << args << ": " << c.err;
+    EXPECT_EQ(de.status, 0) << args << ": " << de.err;
+    const std::string picture = ReadText(dir.File("c.bmp"));
+    EXPECT_EQ(picture.size(), 54u + 480 * 120) << args;
+    EXPECT_TRUE(ReadText(dir.File("de.bmp")) == picture) << args << ": the pictures differ";
   }
 }
 

@@ -1,11 +1,14 @@
-// The viewer's top-level window on an X display, found by its title, and its
-// pixels read back. Include after Qt and GoogleTest: Xlib's macros clash.
+// The viewer's windows on an X display, found by their title, their pixels read
+// back, and closed as a window manager closes them. Include after Qt and
+// GoogleTest: Xlib's macros clash.
 #pragma once
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 #include <string>
+#include <vector>
 
 namespace pyk::test {
 
@@ -25,6 +28,60 @@ inline ::Window FindViewerWindow(Display* d, ::Window w) {
   for (unsigned i = 0; i < n && found == 0; ++i) found = FindViewerWindow(d, children[i]);
   if (children != nullptr) XFree(children);
   return found;
+}
+
+// Every mapped window titled title under w, depth first.
+inline std::vector<::Window> FindTitledWindows(Display* d, ::Window w, const std::string& title) {
+  std::vector<::Window> found;
+  char* name = nullptr;
+  if (XFetchName(d, w, &name) != 0 && name != nullptr) {
+    const bool match = title == name;
+    XFree(name);
+    XWindowAttributes a;
+    if (match && XGetWindowAttributes(d, w, &a) != 0 && a.map_state == IsViewable) found.push_back(w);
+  }
+  ::Window root, parent, *children = nullptr;
+  unsigned n = 0;
+  if (XQueryTree(d, w, &root, &parent, &children, &n) == 0) return found;
+  for (unsigned i = 0; i < n; ++i) {
+    const std::vector<::Window> below = FindTitledWindows(d, children[i], title);
+    found.insert(found.end(), below.begin(), below.end());
+  }
+  if (children != nullptr) XFree(children);
+  return found;
+}
+
+// Whether the window announces itself as a dialog (_NET_WM_WINDOW_TYPE).
+inline bool IsDialogWindow(Display* d, ::Window w) {
+  const Atom type = XInternAtom(d, "_NET_WM_WINDOW_TYPE", False);
+  const Atom dialog = XInternAtom(d, "_NET_WM_WINDOW_TYPE_DIALOG", False);
+  Atom actual = 0;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  if (XGetWindowProperty(d, w, type, 0, 16, False, XA_ATOM, &actual, &format, &count, &after, &data) != Success) {
+    return false;
+  }
+  bool found = false;
+  if (data != nullptr && actual == XA_ATOM && format == 32) {
+    const auto* atoms = reinterpret_cast<const Atom*>(data);
+    for (unsigned long i = 0; i < count; ++i) found = found || atoms[i] == dialog;
+  }
+  if (data != nullptr) XFree(data);
+  return found;
+}
+
+// Asks the window to close, as a window manager's close button does.
+inline void CloseAsWindowManager(Display* d, ::Window w) {
+  XEvent e{};
+  e.xclient.type = ClientMessage;
+  e.xclient.window = w;
+  e.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
+  e.xclient.format = 32;
+  e.xclient.data.l[0] = static_cast<long>(XInternAtom(d, "WM_DELETE_WINDOW", False));
+  e.xclient.data.l[1] = CurrentTime;
+  XSendEvent(d, w, False, NoEventMask, &e);
+  XFlush(d);
 }
 
 // Calls pixel(r, g, b) for the window's pixels row by row until it returns

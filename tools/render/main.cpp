@@ -108,6 +108,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   QGuiApplication app(argc, argv);
+  pyk::UseCNumbers();
 
   pyk::ConsolePlatform platform;
   auto state = pyk::MakeViewState();
