@@ -9,6 +9,8 @@
 namespace pyk {
 namespace {
 
+constexpr double kRadiansPerDegree = 3.14159265358979 / 180.0;
+
 // The height scale: kHeightFraction of the longer edge for the map's density
 // range, times the mesh parameter. A map without a range falls back to the
 // range of the values; a flat section stays flat.
@@ -23,6 +25,13 @@ float HeightScale(const MeshInput& in) {
 }
 
 }  // namespace
+
+double LabelledCornerTurn(float thetaDeg, float angleDeg) {
+  // The corner's bisector lies at alpha + angle / 2 and points away from the
+  // eye at theta + 180.
+  const double away = static_cast<double>(thetaDeg) + 180.0 - 0.5 * angleDeg;
+  return kLabelTurnStep * std::round(away / kLabelTurnStep);
+}
 
 void ProjectModelPoint(const MeshLayout& layout, float x, float y, float z, float* sx, float* sy) {
   const float* e = layout.view;
@@ -39,36 +48,45 @@ int LayoutMesh(const MeshInput& in, MeshLayout* layout, std::string* error) {
   L.width = in.width;
   L.height = in.height;
 
-  // In-plane geometry: u along the first edge, v at the cell angle from it.
+  // In-plane geometry: u at azimuth alpha, v at the cell angle from it.
   const double g = kModelEdge / std::max(in.edgeU, in.edgeV);
-  const double angle = in.angle * 3.14159265358979 / 180.0;
+  const double alpha = LabelledCornerTurn(in.theta, in.angle) * kRadiansPerDegree;
+  const double angle = in.angle * kRadiansPerDegree;
+  const double lu = g * in.edgeU / in.nu, lv = g * in.edgeV / in.nv;
   float* m = L.axis;
-  m[0] = 0.0f;
-  m[1] = static_cast<float>(g * in.edgeU / in.nu);
-  m[2] = static_cast<float>(g * in.edgeV * std::cos(angle) / in.nv);
-  m[3] = 0.0f;
-  m[4] = 0.0f;
-  m[5] = static_cast<float>(g * in.edgeV * std::sin(angle) / in.nv);
+  m[1] = static_cast<float>(lu * std::cos(alpha));
+  m[2] = static_cast<float>(lv * std::cos(alpha + angle));
+  m[4] = static_cast<float>(lu * std::sin(alpha));
+  m[5] = static_cast<float>(lv * std::sin(alpha + angle));
+  m[0] = -(m[1] + m[2]);
+  m[3] = -(m[4] + m[5]);
 
   L.heightScale = HeightScale(in);
   const size_t count = in.values.size();
   L.z.resize(count);
-  float zmin = 0.0f, zmax = 0.0f;  // the base plane z = 0 belongs to the picture
+  float lowest = 0.0f;
   for (size_t k = 0; k < count; ++k) {
     L.z[k] = in.values[k] * L.heightScale;
     if (!std::isfinite(L.z[k])) {
       return MeshFail(error, "meshinp: value %zu (%g) gives a height beyond the float range",
                       k + 1, in.values[k]);
     }
-    zmin = std::min(zmin, L.z[k]);
-    zmax = std::max(zmax, L.z[k]);
+    lowest = k == 0 ? L.z[k] : std::min(lowest, L.z[k]);
+  }
+  // The lowest point stands kLabelDrop above the base plane z = 0, which
+  // belongs to the picture.
+  float zmax = 0.0f;
+  for (float& z : L.z) {
+    z = z - lowest + kLabelDrop;
+    if (!std::isfinite(z)) return MeshFail(error, "meshinp: the heights span beyond the float range");
+    zmax = std::max(zmax, z);
   }
 
   // Centre of the model: the middle of the parallelogram and of the heights.
   float* e = L.view;
-  e[0] = m[0] + 0.5f * (in.nu * m[1] + in.nv * m[2]);
-  e[1] = m[3] + 0.5f * (in.nu * m[4] + in.nv * m[5]);
-  e[2] = 0.5f * (zmin + zmax);
+  e[0] = 0.5f * (in.nu * m[1] + in.nv * m[2]);
+  e[1] = 0.5f * (in.nu * m[4] + in.nv * m[5]);
+  e[2] = 0.5f * zmax;
   L.rotation = MakeMeshRotation(in.distance, in.theta, in.phi);
   const MeshRotation& r = L.rotation;
 
@@ -77,33 +95,27 @@ int LayoutMesh(const MeshInput& in, MeshLayout* layout, std::string* error) {
     const double ex = e[0] + static_cast<double>(in.distance) * r.sp * r.ct;
     const double ey = e[1] + static_cast<double>(in.distance) * r.sp * r.st;
     const double det = static_cast<double>(m[1]) * m[5] - static_cast<double>(m[2]) * m[4];
-    const double dx = ex - m[0], dy = ey - m[3];
-    L.footU = (dx * m[5] - dy * m[2]) / det;
-    L.footV = (m[1] * dy - m[4] * dx) / det;
+    L.footU = (ex * m[5] - ey * m[2]) / det;
+    L.footV = (m[1] * ey - m[4] * ex) / det;
   }
 
-  // Rotate every grid point and the four base corners (where the viewer puts
-  // its labels); the eye must be well in front of all of them.
+  // Rotate every grid point, and on the base plane the four corners and the
+  // starts of the label lines one grid step before the first corner (where
+  // the viewer puts its labels); the eye must be well in front of all of them.
+  const int base[6][2] = {{0, 0}, {in.nu, 0}, {0, in.nv}, {in.nu, in.nv}, {-1, 0}, {0, -1}};
+  const size_t points = count + 6;
   L.sx.resize(count);
   L.sy.resize(count);
   L.depth.resize(count);
-  std::vector<float> px(count + 4), py(count + 4), pz(count + 4);
+  std::vector<float> px(points), py(points), pz(points);
   double minDepth = 1e300, maxReach = 0, radius = 0;
-  for (size_t k = 0; k < count + 4; ++k) {
-    int i, j;
-    float z;
-    if (k < count) {
-      i = static_cast<int>(k) / (in.nv + 1);
-      j = static_cast<int>(k) % (in.nv + 1);
-      z = L.z[k];
-    } else {
-      const int c = static_cast<int>(k - count);
-      i = (c & 1) ? in.nu : 0;
-      j = (c & 2) ? in.nv : 0;
-      z = 0.0f;
-    }
-    const float x = m[0] + i * m[1] + j * m[2];
-    const float y = m[3] + i * m[4] + j * m[5];
+  for (size_t k = 0; k < points; ++k) {
+    const bool grid = k < count;
+    const int i = grid ? static_cast<int>(k) / (in.nv + 1) : base[k - count][0];
+    const int j = grid ? static_cast<int>(k) % (in.nv + 1) : base[k - count][1];
+    const float z = grid ? L.z[k] : 0.0f;
+    const float x = L.ModelX(static_cast<float>(i), static_cast<float>(j));
+    const float y = L.ModelY(static_cast<float>(i), static_cast<float>(j));
     float p[3];
     RotateMeshPoint(r, x - e[0], y - e[1], z - e[2], p);
     px[k] = p[0];
@@ -121,7 +133,7 @@ int LayoutMesh(const MeshInput& in, MeshLayout* layout, std::string* error) {
                     in.distance, maxReach + kMinDepthFraction * radius);
   }
   double amin = 1e300, amax = -1e300, bmin = 1e300, bmax = -1e300;
-  for (size_t k = 0; k < count + 4; ++k) {
+  for (size_t k = 0; k < points; ++k) {
     const double a = px[k] / pz[k], b = py[k] / pz[k];
     amin = std::min(amin, a);
     amax = std::max(amax, a);

@@ -13,10 +13,6 @@ struct MeshFrame {
 };
 MeshFrame MeshFrameOf(const ViewState& s);
 
-// The model position (z = 0) where the label of grid point (u, v) goes:
-// the base point projected with the current viewpoint and e1..e6.
-void MeshLabelPoint(const ViewState& s, const MeshFrame& f, float u, float v, float out[2]);
-
 // Labels and axis names, then the segments of records 2k-1 and 2k.
 void DrawMesh(ViewState& s);
 

@@ -123,8 +123,8 @@ Vec Cross(Vec a, Vec b) {
 double Dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
 Vec ModelPoint(const MeshLayout& L, int i, int j) {
-  return {L.axis[0] + i * L.axis[1] + j * L.axis[2], L.axis[3] + i * L.axis[4] + j * L.axis[5],
-          L.z[L.Index(i, j)]};
+  return {L.ModelX(static_cast<float>(i), static_cast<float>(j)),
+          L.ModelY(static_cast<float>(i), static_cast<float>(j)), L.z[L.Index(i, j)]};
 }
 
 // Möller and Trumbore (1997): the ray parameter of the hit, or -1.
@@ -150,16 +150,19 @@ class RayCaster {
     up_ = {-r.cp * r.ct, -r.cp * r.st, r.sp};
     forward_ = {-r.sp * r.ct, -r.sp * r.st, -r.cp};
   }
-  // For a surface point at the given screen position and depth: +1 when the
-  // surface clearly in front of it covers that position and the four 1.5
-  // pixels across and up from it; -1 when nothing lies in front of the point
-  // and nothing clearly in front at the four; 0 otherwise (near a silhouette).
-  int Verdict(double sx, double sy, double depth) const {
+  // For a surface point at the given screen position and depth, on the edge
+  // between cells ownA and ownB (-1 for none): +1 when the surface clearly in
+  // front of it covers that position and the four 1.5 pixels across and up
+  // from it; -1 when nothing lies in front of the point and nothing clearly
+  // in front at the four; 0 otherwise (near a silhouette). At the four the
+  // edge's own cells do not count: their slopes bring the point's own surface
+  // nearer there.
+  int Verdict(double sx, double sy, double depth, int ownA, int ownB) const {
     const double offsets[4][2] = {{1.5, 0}, {-1.5, 0}, {0, 1.5}, {0, -1.5}};
-    const double centre = FirstHit(sx, sy);
+    const double centre = FirstHit(sx, sy, -1, -1);
     int hidden = centre < depth - kClearly ? 1 : 0, near = 0;
     for (const auto& o : offsets) {
-      const double hit = FirstHit(sx + o[0], sy + o[1]);
+      const double hit = FirstHit(sx + o[0], sy + o[1], ownA, ownB);
       hidden += hit < depth - kClearly ? 1 : 0;
       near += hit < depth - kClearly ? 1 : 0;
     }
@@ -169,16 +172,18 @@ class RayCaster {
 
  private:
   // Depth gaps in model units: surface within kAtPoint is the point's own;
-  // beside it, slopes bring the point's own surface up to kClearly nearer.
+  // beside it, other surface kClearly nearer is in front.
   static constexpr double kAtPoint = 0.02, kClearly = 0.25;
-  // Depth of the nearest surface along the ray through a screen position.
-  double FirstHit(double sx, double sy) const {
+  // Depth of the nearest surface along the ray through a screen position,
+  // leaving out cells skipA and skipB.
+  double FirstHit(double sx, double sy, int skipA, int skipB) const {
     // Rays are scaled so that their parameter is the depth from the eye.
     const Vec dir = Add(Add(forward_, across_, (sx - L_.view[4]) / L_.view[3]), up_,
                         (sy - L_.view[5]) / L_.view[3]);
     double nearest = 1e300;
     for (int i = 0; i < L_.nu; ++i) {
       for (int j = 0; j < L_.nv; ++j) {
+        if (i * L_.nv + j == skipA || i * L_.nv + j == skipB) continue;
         const Vec p00 = ModelPoint(L_, i, j), p10 = ModelPoint(L_, i + 1, j);
         const Vec p11 = ModelPoint(L_, i + 1, j + 1), p01 = ModelPoint(L_, i, j + 1);
         for (const double s : {RayTriangle(eye_, dir, p00, p10, p11),
@@ -212,6 +217,10 @@ TEST(MeshHidden, AgreesWithRayCasting) {
       int i0, j0, i1, j1;
       EdgeEnds(L.nu, L.nv, e, &i0, &j0, &i1, &j1);
       const size_t a = L.Index(i0, j0), b = L.Index(i1, j1);
+      // The cells beside the edge: below and above a u-edge, left and right of a v-edge.
+      const bool alongU = j0 == j1;
+      const int ownA = (alongU ? j0 > 0 : i0 > 0) ? (alongU ? i0 * L.nv + j0 - 1 : (i0 - 1) * L.nv + j0) : -1;
+      const int ownB = (alongU ? j0 < L.nv : i0 < L.nu) ? i0 * L.nv + j0 : -1;
       const size_t first = next;
       while (next < pieces.size() && pieces[next].edge == e) ++next;
       for (const double t : {0.3, 0.7}) {
@@ -221,7 +230,8 @@ TEST(MeshHidden, AgreesWithRayCasting) {
         const double za = L.depth[a], zb = L.depth[b];
         const double s = t * za / (t * za + (1 - t) * zb);
         const int verdict = caster.Verdict(L.sx[a] + t * (L.sx[b] - L.sx[a]),
-                                           L.sy[a] + t * (L.sy[b] - L.sy[a]), za + s * (zb - za));
+                                           L.sy[a] + t * (L.sy[b] - L.sy[a]), za + s * (zb - za),
+                                           ownA, ownB);
         ++samples;
         if (verdict == 0) continue;
         ++clear;

@@ -6,7 +6,10 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "mesh/labels.h"
 #include "sections.h"
 
 namespace pyk {
@@ -42,14 +45,12 @@ TEST(MeshLayout, FitsEveryViewIntoTheMargins) {
       yhi = std::max(yhi, y);
     };
     for (size_t k = 0; k < L.sx.size(); ++k) take(L.sx[k], L.sy[k]);
-    // The base corners carry the viewer's axis labels; they must fit too.
-    for (const int i : {0, in.nu}) {
-      for (const int j : {0, in.nv}) {
-        float x, y;
-        ProjectModelPoint(L, L.axis[0] + i * L.axis[1] + j * L.axis[2],
-                          L.axis[3] + i * L.axis[4] + j * L.axis[5], 0.0f, &x, &y);
-        take(x, y);
-      }
+    // The base corners and the starts of the label lines carry the viewer's
+    // axis labels; they must fit too.
+    for (const auto& [i, j] : {std::pair{0, 0}, {in.nu, 0}, {0, in.nv}, {in.nu, in.nv}, {-1, 0}, {0, -1}}) {
+      float x, y;
+      ProjectModelPoint(L, L.ModelX(i, j), L.ModelY(i, j), 0.0f, &x, &y);
+      take(x, y);
     }
     const std::string row = "theta " + std::to_string(r.theta) + " phi " + std::to_string(r.phi);
     EXPECT_GE(xlo, mx - 0.01f) << row;
@@ -66,10 +67,13 @@ TEST(MeshLayout, FitsEveryViewIntoTheMargins) {
     for (const int i : {0, in.nu / 2, in.nu}) {
       for (const int j : {0, in.nv}) {
         float x, y;
-        ProjectModelPoint(L, L.axis[0] + i * L.axis[1] + j * L.axis[2],
-                          L.axis[3] + i * L.axis[4] + j * L.axis[5], L.z[L.Index(i, j)], &x, &y);
+        ProjectModelPoint(L, L.ModelX(i, j), L.ModelY(i, j), L.z[L.Index(i, j)], &x, &y);
         EXPECT_EQ(x, L.sx[L.Index(i, j)]) << row;
         EXPECT_EQ(y, L.sy[L.Index(i, j)]) << row;
+        // meshout's m1..m6 place the point at the viewer's grid (i + 1, j + 1).
+        const float* m = L.axis;
+        EXPECT_NEAR(m[0] + (i + 1) * m[1] + (j + 1) * m[2], L.ModelX(i, j), 1e-5f) << row;
+        EXPECT_NEAR(m[3] + (i + 1) * m[4] + (j + 1) * m[5], L.ModelY(i, j), 1e-5f) << row;
       }
     }
     // e5, e6 are where the centre (e1, e2, e3) lands.
@@ -80,11 +84,130 @@ TEST(MeshLayout, FitsEveryViewIntoTheMargins) {
   }
 }
 
+// Convex hull of screen points, counter-clockwise (Andrew's monotone chain).
+std::vector<std::pair<double, double>> Hull(std::vector<std::pair<double, double>> p) {
+  std::sort(p.begin(), p.end());
+  std::vector<std::pair<double, double>> h(2 * p.size());
+  size_t n = 0;
+  auto turn = [](auto o, auto a, auto b) {
+    return (a.first - o.first) * (b.second - o.second) - (a.second - o.second) * (b.first - o.first);
+  };
+  for (int pass = 0; pass < 2; ++pass) {
+    const size_t start = n;
+    for (size_t k = 0; k < p.size(); ++k) {
+      const auto q = pass == 0 ? p[k] : p[p.size() - 1 - k];
+      while (n >= start + 2 && turn(h[n - 2], h[n - 1], q) <= 0) --n;
+      h[n++] = q;
+    }
+    --n;  // each chain's last point starts the other
+  }
+  h.resize(n);
+  return h;
+}
+
+// True when the box [x0, x1] x [y0, y1] and the convex polygon overlap: no
+// side of either separates them.
+bool Overlaps(const std::vector<std::pair<double, double>>& hull, double x0, double x1, double y0, double y1) {
+  if (hull.empty()) return false;
+  double hx0 = 1e300, hx1 = -1e300, hy0 = 1e300, hy1 = -1e300;
+  for (const auto& [x, y] : hull) {
+    hx0 = std::min(hx0, x), hx1 = std::max(hx1, x), hy0 = std::min(hy0, y), hy1 = std::max(hy1, y);
+  }
+  if (x1 < hx0 || hx1 < x0 || y1 < hy0 || hy1 < y0) return false;
+  for (size_t k = 0; k < hull.size(); ++k) {
+    const auto [ax, ay] = hull[k];
+    const auto [bx, by] = hull[(k + 1) % hull.size()];
+    // The box lies wholly on the outer (right) side of a counter-clockwise side.
+    bool outside = true;
+    for (const double x : {x0, x1}) {
+      for (const double y : {y0, y1}) outside &= (bx - ax) * (y - ay) - (by - ay) * (x - ax) < 0;
+    }
+    if (outside) return false;
+  }
+  return true;
+}
+
+// Every text of 3D Mesh mode, placed where the viewer writes it from meshout,
+// stands at least 4 pixels (3 on the screen) off the mesh's picture (the
+// convex hull of its projected grid points) and inside the client area, at
+// every Theta step of the shipped viewpoint. The texts are in GLUT's 12-point
+// Helvetica, 7 pixels a character, from 3 below to 9 above the baseline, on
+// the screen of the shipped settings (field of view 30 degrees, eye distance
+// 16), where the viewer's picture spans 8.4 scene units across the client width.
+TEST(MeshLayout, LabelsStandOffTheMesh) {
+  const auto crystal = [](int nu, int nv) { return meshtest::CrystalSection(nu, nv); };
+  // Rock salt's face: tall atoms at the corners, on the edges' middles and in the centre.
+  const auto rockSalt = [](int nu, int nv) {
+    return meshtest::MakeSection(nu, nv, [&](int i, int j) {
+      double rho = 0;
+      for (int a = -1; a <= 2; ++a) {
+        for (int b = -1; b <= 2; ++b) {
+          const double du = 5.64 * (static_cast<double>(i) / nu - 0.5 * a);
+          const double dv = 5.64 * (static_cast<double>(j) / nv - 0.5 * b);
+          rho += ((a + b) % 2 == 0 ? 150.0 : 60.0) * std::exp(-(du * du + dv * dv) / (2 * 0.3 * 0.3));
+        }
+      }
+      return rho - 0.6;
+    });
+  };
+  // A difference map: a hole and a peak beside the labelled edges.
+  const auto difference = [](int nu, int nv) {
+    return meshtest::MakeSection(nu, nv, [&](int i, int j) {
+      const double u = static_cast<double>(i) / nu, v = static_cast<double>(j) / nv;
+      return 1.2 * std::exp(-((u - 0.3) * (u - 0.3) + (v - 0.05) * (v - 0.05)) / 0.002) -
+             1.2 * std::exp(-((u - 0.04) * (u - 0.04) + (v - 0.6) * (v - 0.6)) / 0.002);
+    });
+  };
+  const struct {
+    const char* face;
+    MeshInput (*make)(int, int);
+    float edgeU, edgeV, angle;
+    int nu, nv;
+  } rows[] = {
+      {"aspirin (0 k 0)", crystal, 11.233f, 11.231f, 95.89f, 56, 56},
+      {"aspirin (h 0 0)", crystal, 6.544f, 11.231f, 90.0f, 32, 56},
+      {"rock salt (0 0 l)", rockSalt, 5.6402f, 5.6402f, 90.0f, 96, 96},
+      {"difference map (0 0 l)", difference, 11.233f, 6.544f, 90.0f, 56, 32},
+  };
+  const double k = (720 / (2 * 16 * std::tan(15 * 3.14159265358979 / 180))) / (900 / 8.4);
+  const double em = 7 / k, below = 3 / k, above = 9 / k;  // in meshout's pixels
+  for (const auto& r : rows) {
+    MeshInput in = r.make(r.nu, r.nv);
+    in.edgeU = r.edgeU;
+    in.edgeV = r.edgeV;
+    in.angle = r.angle;
+    in.minDensity = *std::min_element(in.values.begin(), in.values.end());
+    in.maxDensity = *std::max_element(in.values.begin(), in.values.end());
+    for (int theta = 0; theta < 360; theta += 2) {
+      in.theta = static_cast<float>(theta);
+      MeshLayout L;
+      std::string error;
+      ASSERT_EQ(LayoutMesh(in, &L, &error), 0) << error;
+      std::vector<std::pair<double, double>> points(L.sx.size());
+      for (size_t p = 0; p < points.size(); ++p) points[p] = {L.sx[p], L.sy[p]};
+      const auto hull = Hull(points);
+      MeshLabels labels;
+      PlaceMeshLabels(in.distance, in.theta, in.phi, L.axis, L.view, in.nu, in.nv, &labels);
+      for (int axis = 0; axis < 2; ++axis) {
+        for (int text = 0; text < 7; ++text) {
+          const float* at = text < 6 ? labels.fraction[axis][text] : labels.name[axis];
+          const double x0 = at[0], x1 = at[0] + (text < 6 ? 3 : 6) * em;
+          const double y0 = at[1] - below, y1 = at[1] + above;
+          const std::string what = std::string(r.face) + " theta " + std::to_string(theta) + " axis " +
+                                   std::to_string(axis + 1) + (text < 6 ? " label " + std::to_string(text) : " name");
+          EXPECT_FALSE(Overlaps(hull, x0 - 4, x1 + 4, y0 - 4, y1 + 4)) << what << " on the mesh";
+          EXPECT_TRUE(x0 >= 0 && x1 <= in.width && y0 >= 0 && y1 <= in.height) << what << " off the client area";
+        }
+      }
+    }
+  }
+}
+
 TEST(MeshLayout, CellGeometryAndHeights) {
   const struct {
     float edgeU, edgeV, angle, param, minD, maxD;
     float value;        // at grid point (1, 1), all others 0
-    float expectHeight;  // model height of that point
+    float expectHeight;  // model height of that point above the others
   } rows[] = {
       // The map's range maps to half the longer edge (10 model units).
       {12.3f, 15.1f, 104.5f, 1, -1, 3, 4, 5},
@@ -106,8 +229,10 @@ TEST(MeshLayout, CellGeometryAndHeights) {
     MeshLayout L;
     std::string error;
     ASSERT_EQ(LayoutMesh(in, &L, &error), 0) << error;
-    EXPECT_NEAR(L.z[L.Index(1, 1)], r.expectHeight, 1e-5f) << r.edgeU << " " << r.param;
-    EXPECT_EQ(L.z[L.Index(2, 2)], 0.0f);
+    EXPECT_NEAR(L.z[L.Index(1, 1)] - L.z[L.Index(2, 2)], r.expectHeight, 1e-5f)
+        << r.edgeU << " " << r.param;
+    // The lowest point stands kLabelDrop above the labels' base plane.
+    EXPECT_FLOAT_EQ(*std::min_element(L.z.begin(), L.z.end()), kLabelDrop);
     // Edges: the longer is 10 units long, the ratio and the angle are the cell's.
     const float* m = L.axis;
     const double ux = 4 * m[1], uy = 4 * m[4], vx = 5 * m[2], vy = 5 * m[5];
@@ -129,10 +254,13 @@ TEST(MeshLayout, FootOfTheEye) {
   EXPECT_NEAR(L.footU, 5.0, 1e-4);
   EXPECT_NEAR(L.footV, 4.0, 1e-4);
   in.theta = 0;
-  in.phi = 90;  // from the +u side at distance 30; the u edge is 10 * 12.3 / 15.1 long
+  in.phi = 90;  // level at distance 30; the u edge is 10 * 12.3 / 15.1 long, the v edge 10
   ASSERT_EQ(LayoutMesh(in, &L, &error), 0) << error;
-  EXPECT_NEAR(L.footU, 5.0 + 30.0 / (10.0 * 12.3 / 15.1 / 10), 1e-3);
-  EXPECT_NEAR(L.footV, 4.0, 1e-4);
+  // The section is turned so that the eye looks at the corner of grid point
+  // (0, 0) along its bisector, from 135 degrees behind the u edge's direction.
+  const double d = 30.0 * std::sqrt(0.5);
+  EXPECT_NEAR(L.footU, 5.0 - d / (10.0 * 12.3 / 15.1 / 10), 1e-3);
+  EXPECT_NEAR(L.footV, 4.0 - d / (10.0 / 8), 1e-3);
 }
 
 TEST(MeshLayout, EyeTooClose) {

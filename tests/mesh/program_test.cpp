@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -123,15 +124,17 @@ TEST_F(MeshProgram, WritesWhatTheViewerReads) {
           << "record " << k + 1 << " at " << out.x[k] << "," << out.y[k];
       ASSERT_EQ(out.flag[k], k % 2 == 0 ? 3 : 2) << "record " << k + 1;
     }
-    // The corners, placed through m1..m6 at their heights (the map's range
-    // spans half the longer edge of 10 units) and projected through e1..e6 as
-    // the viewer does, are ends of segments.
+    // The corners, placed through m1..m6 at the viewer's grid (i + 1, j + 1)
+    // and at their heights (the map's range spans half the longer edge of 10
+    // units, and the lowest point stands 0.3 above the base plane), projected
+    // through e1..e6 as the viewer does, are ends of segments.
     const float scale = 0.5f * 10.0f / (in.maxDensity - in.minDensity);
+    const float lowest = *std::min_element(in.values.begin(), in.values.end());
     for (const int i : {0, r.n}) {
       for (const int j : {0, r.n}) {
-        const float px = out.m[0] + i * out.m[1] + j * out.m[2];
-        const float py = out.m[3] + i * out.m[4] + j * out.m[5];
-        const float pz = in.Value(i, j) * in.param * scale;
+        const float px = out.m[0] + (i + 1) * out.m[1] + (j + 1) * out.m[2];
+        const float py = out.m[3] + (i + 1) * out.m[4] + (j + 1) * out.m[5];
+        const float pz = (in.Value(i, j) - lowest) * in.param * scale + 0.3f;
         float p[3];
         ProjectMeshPoint(in.distance, in.theta, in.phi, px - out.e[0], py - out.e[1],
                          pz - out.e[2], p);
