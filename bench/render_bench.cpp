@@ -1,12 +1,16 @@
 // Frame times of the contour map and the 3D Contour surface on a 149 x 149
-// section at 100 levels, fast drawing beside the every-level drawing.
+// section at 100 levels, fast drawing beside the every-level drawing; and of
+// the contour map of every shipped sample at a step of a 20000th of its range.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
+#include <string>
 
+#include "map/reader.h"
 #include "map/section.h"
 #include "offscreen.h"
 #include "render/colors.h"
@@ -70,13 +74,12 @@ std::unique_ptr<pyk::OffscreenGl>& Gl() {
   return gl;
 }
 
-void Frame(benchmark::State& st, int mode, int gradient, pyk::ContourDrawing drawing,
+void Frame(benchmark::State& st, pyk::ViewState& s, int mode, int gradient, pyk::ContourDrawing drawing,
            void (*surface)(pyk::ViewState&) = pyk::Draw3DContour) {
   if (!Gl()) {
     st.SkipWithError("no OpenGL context");
     return;
   }
-  pyk::ViewState& s = Section149();
   s.m_nViewMode = mode;
   s.m_bGradient = gradient;
   pyk::SetupLights(s);
@@ -86,6 +89,10 @@ void Frame(benchmark::State& st, int mode, int gradient, pyk::ContourDrawing dra
     glFinish();
   }
   st.counters["levels"] = s.m_nContourLevels;
+}
+void Frame(benchmark::State& st, int mode, int gradient, pyk::ContourDrawing drawing,
+           void (*surface)(pyk::ViewState&) = pyk::Draw3DContour) {
+  Frame(st, Section149(), mode, gradient, drawing, surface);
 }
 
 using pyk::ContourDrawing;
@@ -133,6 +140,86 @@ BENCHMARK(BM_ContourLines_Fast)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ContourLines_EveryLevel)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_3dContour_Fast)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_3dContour_EveryLevel)->Unit(benchmark::kMillisecond);
+
+constexpr const char* kSamples[] = {"aspirin.fou", "aspirin-diff.fou", "aspirin-patt.fou",
+                                    "aspirin-two.den", "nacl.fou", "si.fou"};
+constexpr int kSampleCount = static_cast<int>(std::size(kSamples));
+
+// Shapes the fast drawing traces on the current section: how heavy its frame is.
+long TracedShapes(const pyk::ViewState& s, bool gradient) {
+  CountingSink sink;
+  pyk::TraceVisible(s, gradient, sink);
+  return sink.shapes;
+}
+
+// Shipped sample i as the viewer opens it (settings, then the map), at a step
+// of a 20000th of its density range: on its opening section, or on the
+// section of any face with the most band shapes. One record serves them all.
+pyk::ViewState* Sample(int i, bool heaviest) {
+  struct Place {
+    int plane, section;
+  };
+  static std::unique_ptr<pyk::ViewState> s = pyk::MakeViewState();
+  static int loaded = -1;
+  static Place opening;
+  static Place worst[kSampleCount];
+  static bool found[kSampleCount] = {};
+  auto go = [](Place p) {
+    s->m_nPlane = p.plane;
+    s->m_anSectionIndex[p.plane] = s->m_nSection = p.section;
+    pyk::ComputeSection(*s);
+  };
+  if (loaded != i) {
+    QuietPlatform platform;
+    pyk::ResetViewState(*s);
+    std::strcpy(s->m_szIniPath, PYK_DATA_DIR "/Pyknoscope.ini");
+    pyk::ReadIniFile(*s, platform);
+    std::snprintf(s->m_szMapFile, sizeof s->m_szMapFile, "%s/%s", PYK_DATA_DIR, kSamples[i]);
+    loaded = -1;
+    if (pyk::LoadMap(*s, platform) != 0) return nullptr;
+    s->m_fAspect = 1;
+    pyk::SetupColors(*s);
+    s->m_fContourStep = (s->m_fMaxDensity - s->m_fMinDensity) / 20000.0f;
+    opening = {s->m_nPlane, s->m_nSection};
+    loaded = i;
+  }
+  if (heaviest && !found[i]) {
+    long most = -1;
+    for (int plane = 0; plane < 3; ++plane) {
+      for (int n = 0; n < s->m_anGrid[plane]; ++n) {
+        go({plane, n});
+        const long shapes = TracedShapes(*s, true);
+        if (shapes > most) {
+          most = shapes;
+          worst[i] = {plane, n};
+        }
+      }
+    }
+    found[i] = true;
+  }
+  go(heaviest ? worst[i] : opening);
+  return s.get();
+}
+
+// The 2D contour frame of a shipped sample at the finest step the level cap
+// keeps whole. Arguments: sample, type (0 lines, 1 bands), section (0 the
+// opening one, 1 the heaviest).
+void BM_SampleFinestStep(benchmark::State& st) {
+  const int i = static_cast<int>(st.range(0));
+  const bool gradient = st.range(1) == 1;
+  pyk::ViewState* s = Sample(i, st.range(2) == 1);
+  if (s == nullptr) {
+    st.SkipWithError("the sample does not load");
+    return;
+  }
+  st.SetLabel(std::string(kSamples[i]) + (gradient ? " bands" : " lines") + ", face " + std::to_string(s->m_nPlane) +
+              " section " + std::to_string(s->m_nSection));
+  Frame(st, *s, pyk::kContour, gradient ? 1 : 0, ContourDrawing::kFast);
+  st.counters["shapes"] = static_cast<double>(TracedShapes(*s, gradient));
+}
+BENCHMARK(BM_SampleFinestStep)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, kSampleCount - 1, 1), {0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -36,14 +36,19 @@ TEST(Contour, LevelCount) {
   const struct {
     float min, max, step;
     int count;
+    bool capped;
   } rows[] = {
-      {-0.5f, 2.37f, 0.14f, 21}, {0.0f, 1.0f, 0.25f, 5}, {0.0f, 1.0f, 0.0f, 0},
-      {0.0f, 1.0f, NAN, 0},      {0.0f, 1.0f, -5.0f, 0}, {0.0f, 1.0f, -0.1f, 0},
-      {0.0f, 1.0f, 1e-6f, kMaxContourLevels}, {0.0f, 1e9f, 1e-3f, 0},  // quotient beyond 32 bits
-      {2.0f, 2.0f, 0.5f, 1}, {0.0f, 1.0f, INFINITY, 0},
+      {-0.5f, 2.37f, 0.14f, 21, false}, {0.0f, 1.0f, 0.25f, 5, false}, {0.0f, 1.0f, 0.0f, 0, false},
+      {0.0f, 1.0f, NAN, 0, false},      {0.0f, 1.0f, -5.0f, 0, false}, {0.0f, 1.0f, -0.1f, 0, false},
+      {0.0f, 1.0f, 1e-6f, kMaxContourLevels, true}, {0.0f, 1e9f, 1e-3f, 0, false},  // quotient beyond 32 bits
+      {2.0f, 2.0f, 0.5f, 1, false}, {0.0f, 1.0f, INFINITY, 0, false},
+      // A 20000th of the range (si.fou's) keeps every level.
+      {-0.652819f, 295.682299f, (295.682299f + 0.652819f) / 20000.0f, 20001, false},
   };
   for (const auto& r : rows) {
-    EXPECT_EQ(ComputeContourLevels(r.min, r.max, r.step, 1e-7f).count, r.count) << r.min << " " << r.max << " " << r.step;
+    const ContourLevels l = ComputeContourLevels(r.min, r.max, r.step, 1e-7f);
+    EXPECT_EQ(l.count, r.count) << r.min << " " << r.max << " " << r.step;
+    EXPECT_EQ(l.capped, r.capped) << r.min << " " << r.max << " " << r.step;
   }
   const ContourLevels l = ComputeContourLevels(-0.5f, 2.37f, 0.14f, 1e-7f);
   EXPECT_EQ(ContourLevel(l, 0), -0.5f);
@@ -76,6 +81,7 @@ TEST(Contour, LineTypeCountsAndSaddlePairing) {
       {Square(2, 2, 2, 2), 1, {}},                              // all above
       {Square(0, 2, 2, 0), 1, {{{0.5f, 0}, {0.5f, 1}}}},        // edges 0 and 2
       {Square(1, 0, 0, 0), 1, {{{0, 0}, {0, 0}}}},              // corner on the level counts above: both crossings at c0
+      {Square(1, 0, 2, 2), 1, {{{0, 0}, {1, 0.5f}}}},           // the same, between higher corners: not three crossings
       {Square(1, 0, 1, 0), 0.5f, {{{0.5f, 0}, {0, 0.5f}}, {{1, 0.5f}, {0.5f, 1}}}},  // tie: P1-P4, P2-P3
       {Square(1, 0, 0.9f, 0), 0.5f, {{{0.5f, 0}, {0, 0.5f}}, {{1, 0.5f / 0.9f}, {0.5f / 0.9f, 1}}}},
       {Square(1, 0, 1, 0.2f), 0.5f, {{{0.375f, 1}, {0, 0.625f}}, {{0.5f, 0}, {1, 0.5f}}}},  // d12 < d14: P3-P4, P1-P2
@@ -87,6 +93,46 @@ TEST(Contour, LineTypeCountsAndSaddlePairing) {
     for (size_t i = 0; i < r.segments.size(); ++i) {
       EXPECT_TRUE(Same(rec.segments[i].v[0], r.segments[i].first)) << i << ": " << rec.segments[i].v[0].x << "," << rec.segments[i].v[0].y;
       EXPECT_TRUE(Same(rec.segments[i].v[1], r.segments[i].second)) << i << ": " << rec.segments[i].v[1].x << "," << rec.segments[i].v[1].y;
+    }
+  }
+}
+
+// A steep section at a step of a 20000th of its range: a peak on the middle
+// grid point, every other point at the minimum. Each level above the
+// minimum is traced, the highest (on the peak itself) included.
+TEST(Contour, TheFinestStepKeepsTheHighestLevel) {
+  const struct {
+    float min, peak;
+    bool gradient;
+  } rows[] = {
+      {-0.652819f, 295.682299f, false}, {-0.652819f, 295.682299f, true},
+      {0.0f, 1.0f, false},              {0.0f, 1.0f, true},
+  };
+  auto s = MakeViewState();
+  ResetViewState(*s);
+  s->m_nGridU = s->m_nGridV = 2;
+  for (int u = 0; u <= 2; ++u) {
+    for (int v = 0; v <= 2; ++v) {
+      s->m_afSectionXYZ[u][v][0] = static_cast<float>(u);
+      s->m_afSectionXYZ[u][v][1] = static_cast<float>(v);
+    }
+  }
+  for (const auto& r : rows) {
+    for (int u = 0; u <= 2; ++u) {
+      for (int v = 0; v <= 2; ++v) s->m_afSection[u][v] = u == 1 && v == 1 ? r.peak : r.min;
+    }
+    s->m_fMinDensity = r.min;
+    s->m_fMaxDensity = r.peak;
+    s->m_fContourStep = (r.peak - r.min) / 20000.0f;
+    for (auto trace : {TraceSection, TraceVisible}) {
+      Recorder rec;
+      const int count = trace(*s, r.gradient, rec);
+      std::set<int> traced;
+      for (const auto& shape : r.gradient ? rec.polygons : rec.segments) traced.insert(shape.k);
+      EXPECT_EQ(count, 20001) << r.peak << " " << r.gradient;
+      ASSERT_FALSE(traced.empty());
+      EXPECT_EQ(*traced.rbegin(), 20000) << r.peak << " " << r.gradient;
+      EXPECT_EQ(traced.size(), 20000u) << r.peak << " " << r.gradient;  // all but the level on the minimum
     }
   }
 }

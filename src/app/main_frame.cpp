@@ -15,6 +15,7 @@
 #include "about_dialog.h"
 #include "document.h"
 #include "messages.h"
+#include "render/contour.h"
 #include "view.h"
 
 // The icons live in a static library, whose resource object the linker would
@@ -208,6 +209,10 @@ void CMainFrame::RefreshActions() {
     }
     a->setEnabled(view_->IsEnabled(c));
   }
+  // The message area says when the contours drawn stop below the map's top.
+  const ViewState& s = view_->state();
+  const bool capped = s.m_nStatus == 0 && s.m_nViewMode != k3dMesh && ContourLevelsCapped(s);
+  ready_->setText(capped ? QString::asprintf(msg::kLevelsCapped, kMaxContourLevels) : QString(msg::kReady));
   if (contextMenu_ != nullptr) {
     for (QAction* item : contextMenu_->actions()) {
       if (item->isSeparator()) continue;

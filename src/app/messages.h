@@ -18,6 +18,9 @@ inline constexpr const char* kMapFilter = "Map files (*.fou,*.den) (*.fou *.den)
 inline constexpr const char* kPaneTemplates[6] = {"Min=           ", "Max=          ", "Sect=     ",
                                                   "No=   ",          "z=         ",    "dz=         "};
 
+// The message area while the contour step gives more levels than are drawn.
+inline constexpr const char* kLevelsCapped = "Contour levels capped at %d: the highest levels are not drawn";
+
 // No OpenGL context of the kind the view draws with: the program ends.
 inline constexpr const char* kNoOpenGl =
     "Pyknoscope needs OpenGL (a compatibility-profile context with a depth buffer), which this display cannot "

@@ -13,8 +13,13 @@ ContourLevels ComputeContourLevels(float minDensity, float maxDensity, float ste
   const float q = (maxDensity - minDensity) / step;
   if (!std::isfinite(q) || q >= 2147483648.0f || q < -2147483648.0f) return l;
   const int64_t k = static_cast<int64_t>(std::trunc(q)) + 1;
-  l.count = static_cast<int>(k < 0 ? 0 : (k > kMaxContourLevels ? kMaxContourLevels : k));
+  l.capped = k > kMaxContourLevels;
+  l.count = static_cast<int>(k < 0 ? 0 : (l.capped ? kMaxContourLevels : k));
   return l;
+}
+
+bool ContourLevelsCapped(const ViewState& s) {
+  return ComputeContourLevels(s.m_fMinDensity, s.m_fMaxDensity, s.m_fContourStep, s.m_fEpsilon).capped;
 }
 
 float ContourLevel(const ContourLevels& levels, int k) {

@@ -7,9 +7,10 @@
 
 namespace pyk {
 
-// More levels than this are not traced: a tiny step would otherwise make one
-// paint take minutes. The lowest levels are kept.
-constexpr int kMaxContourLevels = 1000;
+// More levels than this are not traced; the lowest are kept. A step of a
+// 20000th of the density range gives exactly this many, and its frame is the
+// slowest the renderer is measured for (bench/render_bench.cpp).
+constexpr int kMaxContourLevels = 20001;
 
 struct Point2 {
   float x, y;
@@ -22,9 +23,12 @@ struct ContourLevels {
   float step;
   float nudge;   // (max - min) * epsilon: a corner exactly on a level counts as above it
   float epsilon;
+  bool capped = false;  // the step gives more than kMaxContourLevels levels; count is the cap
 };
 
 ContourLevels ComputeContourLevels(float minDensity, float maxDensity, float step, float epsilon);
+// Whether the current step gives more levels than are drawn.
+bool ContourLevelsCapped(const ViewState& s);
 // Level k in single precision.
 float ContourLevel(const ContourLevels& levels, int k);
 

@@ -202,6 +202,20 @@ TEST(Shell, MeshModeSwapsTheEnablingOfDensityAndViewpointCommands) {
   EXPECT_EQ(v.state().m_afMeshParam[2], theta);
 }
 
+// A step so small that the levels are capped is said in the message area.
+TEST(Shell, TheMessageAreaSaysWhenContourLevelsAreCapped) {
+  Viewer v({"si.fou", "si.fmap", "si.con"});
+  ASSERT_EQ(v.frame->messagePane()->text().toStdString(), "Ready");
+  ViewState& s = v.state();
+  s.m_fContourStep = (s.m_fMaxDensity - s.m_fMinDensity) / 20000.0f;
+  v.Trigger(kCmdDensityUp);  // a tenth smaller still: past the cap
+  EXPECT_EQ(v.frame->messagePane()->text().toStdString(),
+            "Contour levels capped at 20001: the highest levels are not drawn");
+  v.Trigger(kCmdDensityDown);
+  v.Trigger(kCmdDensityDown);
+  EXPECT_EQ(v.frame->messagePane()->text().toStdString(), "Ready");
+}
+
 // "View Mode" and "Mouse" share the mnemonic M: Alt+M opens View Mode, a
 // second Alt+M moves on to Mouse, and M alone in View Mode is its 3D Mesh.
 TEST(Shell, AltMOpensViewModeThenMouse) {
