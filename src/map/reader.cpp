@@ -79,37 +79,17 @@ int Refuse(Platform& platform, const char* format, const char* path, Args... arg
   return -1;
 }
 
-// The map's numbers in order; the first one that is missing or not a number
-// refuses the file with its line and what it belongs to.
-class Numbers {
- public:
-  Numbers(StreamScanner& in, Platform& platform, const char* path) : in_(in), platform_(platform), path_(path) {}
-
-  // Names what the following numbers belong to: "the cell", or "density record" and its number.
-  void Of(const char* what, int number = 0) {
-    what_ = what;
-    number_ = number;
+// Refuses the file at the number the scanner just missed, naming its line
+// and what it belongs to ("the cell", or "density record" and its number).
+int Missing(Platform& platform, const char* path, const StreamScanner& in, const char* what, int number = 0) {
+  char item[64];
+  if (number > 0) {
+    std::snprintf(item, sizeof item, "%s %d", what, number);
+  } else {
+    std::snprintf(item, sizeof item, "%s", what);
   }
-  bool Int(int32_t& v) { return in_.ScanInt(v); }
-  bool Float(float& v) { return in_.ScanFloat(v); }
-  // The refusal of the number just missed; -1.
-  int Refusal() {
-    char what[64];
-    if (number_ > 0) {
-      std::snprintf(what, sizeof what, "%s %d", what_, number_);
-    } else {
-      std::snprintf(what, sizeof what, "%s", what_);
-    }
-    return Refuse(platform_, in_.AtEnd() ? msg::kMapEndsEarly : msg::kMapNotANumber, path_, in_.Line(), what);
-  }
-
- private:
-  StreamScanner& in_;
-  Platform& platform_;
-  const char* path_;
-  const char* what_ = "";
-  int number_ = 0;
-};
+  return Refuse(platform, in.AtEnd() ? msg::kMapEndsEarly : msg::kMapNotANumber, path, in.Line(), item);
+}
 
 inline void Widen(MapRecord& m, float d) {
   if (d <= m.m_fMinDensity) m.m_fMinDensity = d;
@@ -123,7 +103,7 @@ float ContourSpacing(float minDensity, float maxDensity) {
 }
 
 // The records from line 3 on; the density range widens with each single-column density.
-int ReadRecords(MapRecord& m, StreamScanner& in, Numbers& num) {
+int ReadRecords(MapRecord& m, Platform& platform, StreamScanner& in, const char* path) {
   const bool two = m.m_bTwoColumn == 1;
   for (int n = 0; n < m.m_nPoints; ++n) {
     int32_t* p = m.m_anPoint[n];
@@ -134,47 +114,41 @@ int ReadRecords(MapRecord& m, StreamScanner& in, Numbers& num) {
       ok = ok && in.ScanFloat(m.m_afDensity[n]);
       Widen(m, m.m_afDensity[n]);
     }
-    if (!ok) {
-      num.Of("density record", n + 1);
-      return num.Refusal();
-    }
+    if (!ok) return Missing(platform, path, in, "density record", n + 1);
   }
   return 0;
 }
 
 // The symmetry tail after the records, every number of it present. Returns
 // 0 or the refusal's -1.
-int ReadTail(MapRecord& m, Platform& platform, Numbers& num, const char* path) {
-  num.Of("the cell");
+int ReadTail(MapRecord& m, Platform& platform, StreamScanner& in, const char* path) {
   for (float& c : m.m_afCell) {
-    if (!num.Float(c)) return num.Refusal();
+    if (!in.ScanFloat(c)) return Missing(platform, path, in, "the cell");
   }
-  num.Of("the grid");
   for (int32_t& g : m.m_anGrid) {
-    if (!num.Int(g)) return num.Refusal();
+    if (!in.ScanInt(g)) return Missing(platform, path, in, "the grid");
   }
   int32_t ops = 0, lattice = 0;
-  num.Of("the symmetry head");
-  if (!num.Int(ops) || !num.Int(m.m_nCentro) || !num.Int(lattice)) return num.Refusal();
+  if (!in.ScanInt(ops) || !in.ScanInt(m.m_nCentro) || !in.ScanInt(lattice)) {
+    return Missing(platform, path, in, "the symmetry head");
+  }
   if (ops < 0 || ops > kMaxSymOps) return Refuse(platform, msg::kSymOpsRange, path, ops);
   if (lattice < 0 || lattice > kMaxLattice) return Refuse(platform, msg::kLatticeRange, path, lattice);
   m.m_nSymOps = ops;
   m.m_nLattice = lattice;
   for (int op = 0; op < ops; ++op) {
-    num.Of("symmetry operation", op + 1);
     for (auto& column : m.m_anSymRot[op]) {
       for (int32_t& r : column) {
-        if (!num.Int(r)) return num.Refusal();
+        if (!in.ScanInt(r)) return Missing(platform, path, in, "symmetry operation", op + 1);
       }
     }
-    for (int32_t& t : m.m_anSymTrans[op]) {
-      if (!num.Int(t)) return num.Refusal();
+    for (int32_t& tr : m.m_anSymTrans[op]) {
+      if (!in.ScanInt(tr)) return Missing(platform, path, in, "symmetry operation", op + 1);
     }
   }
   for (int l = 0; l < lattice; ++l) {
-    num.Of("lattice translation", l + 1);
     for (int32_t& t : m.m_anLatticeTrans[l]) {
-      if (!num.Int(t)) return num.Refusal();
+      if (!in.ScanInt(t)) return Missing(platform, path, in, "lattice translation", l + 1);
     }
   }
 
@@ -272,12 +246,10 @@ int ReadMapFile(MapRecord& m, Platform& platform, const char* path, ConSource co
   m.m_fMaxDensity = -1e8f;
 
   StreamScanner in(file.begin(), file.end());
-  Numbers num(in, platform, path);
   std::string_view piece;
   in.ReadLine(&piece);  // title
   int32_t count = 0;
-  num.Of("the record count");
-  if (!num.Int(count)) return num.Refusal();
+  if (!in.ScanInt(count)) return Missing(platform, path, in, "the record count");
   in.ReadLine(&piece);  // rest of line 2
   std::string_view line3;
   in.ReadLine(&line3);
@@ -290,8 +262,8 @@ int ReadMapFile(MapRecord& m, Platform& platform, const char* path, ConSource co
   in.Rewind();
   in.ReadLine(&piece);
   in.ReadLine(&piece);
-  if (ReadRecords(m, in, num) != 0) return -1;
-  if (ReadTail(m, platform, num, path) != 0) return -1;
+  if (ReadRecords(m, platform, in, path) != 0) return -1;
+  if (ReadTail(m, platform, in, path) != 0) return -1;
   const bool two = m.m_bTwoColumn == 1;
   const float* shown = !two ? m.m_afDensity : (m.m_nColumn == 0 ? m.m_afDensityA : m.m_afDensityB);
   if (CheckMap(m, platform, path, shown) != 0) return -1;
