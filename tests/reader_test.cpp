@@ -96,11 +96,14 @@ TEST(Reader, PlaneAndStartingSectionFollowHkl) {
     TempDir dir;
     auto s = FreshState();
     s->m_nPlane = kPlane0K0;
+    s->m_nSection = 25;
     RecordingPlatform p;
     const std::string con = std::string(r.hkl) + "\n20\n0\n100\n";
     ASSERT_EQ(LoadText(*s, p, dir, MapText(1, "0 0 0 1.0\n", P1Tail(4, 6, 8)), con.c_str()), 0);
     EXPECT_EQ(s->m_nPlane, r.plane) << r.hkl;
     EXPECT_EQ(s->m_anSectionIndex[r.plane], r.index) << r.hkl;
+    // The section number names the section on screen.
+    EXPECT_EQ(s->m_nSection, r.index) << r.hkl;
     EXPECT_EQ(s->m_nSectionCount, s->m_anGrid[r.plane]);
   }
 }
@@ -300,26 +303,6 @@ TEST(Reader, EachLoadDecidesItsContourFileAndColumns) {
   EXPECT_EQ(s->m_bTwoColumn, 1);
 }
 
-// After a load the section number is the one on screen, so the panes, the
-// report and the next step name the section drawn.
-TEST(Reader, TheSectionNumberFollowsTheLoadedMap) {
-  TempDir dir;
-  WriteText(dir.File("m.fou"), MapText(1, "0 0 0 1.0\n", P1Tail(4, 6, 8)));
-  const struct {
-    const char* hkl;
-    int section;
-  } rows[] = {{"0 0 1", 0}, {"0 0 2", 8}, {"0 1 0", 0}, {"-1 0 0", 4}};
-  for (const auto& r : rows) {
-    auto s = FreshState();
-    s->m_nSection = 25;
-    RecordingPlatform p;
-    WriteText(dir.File("m.con"), std::string(r.hkl) + "\n20\n0\n100\n");
-    ASSERT_EQ(LoadMap(*s, p, LoadRequest{dir.File("m.fou")}), 0);
-    EXPECT_EQ(s->m_nSection, r.section) << r.hkl;
-    EXPECT_EQ(s->m_anSectionIndex[s->m_nPlane], r.section) << r.hkl;
-  }
-}
-
 TEST(Reader, ContourFileLinesConvertOnTheirOwn) {
   const struct {
     const char* text;
@@ -373,7 +356,7 @@ TEST(Paths, ReportContourAndPictureNamesDeriveFromTheFileName) {
   }
 }
 
-TEST(Paths, TooLongPathsAreRefusedWholeWherePathsEnter) {
+TEST(Paths, TooLongPathsAreRefusedWhole) {
   RecordingPlatform p;
   char field[kPathSize] = "old";
   EXPECT_TRUE(CopyPath(field, std::string(139, 'p'), p));
@@ -381,24 +364,6 @@ TEST(Paths, TooLongPathsAreRefusedWholeWherePathsEnter) {
   EXPECT_FALSE(CopyPath(field, std::string(140, 'q'), p));
   EXPECT_EQ(field[0], 'p');
   EXPECT_EQ(p.Messages(), std::vector<std::string>{"Path longer than 139 characters: " + std::string(140, 'q')});
-
-  // A map whose derived report name does not fit is refused, not loaded
-  // with the previous map's report name.
-  TempDir dir;
-  const std::string map = dir.File(std::string(kMaxPath - dir.path().string().size() - 5, 'm') + ".fou");
-  ASSERT_EQ(map.size(), static_cast<size_t>(kMaxPath));
-  WriteText(map, MapText(1, "0 0 0 1.0\n", P1Tail(2, 2, 2)));
-  WriteText(map.substr(0, map.size() - 4) + ".con", kConZ);
-  auto s = FreshState();
-  std::strcpy(s->m_szListFile, "previous.fmap");
-  RecordingPlatform q;
-  const std::string report = ReportPathFor(map);
-  const std::string_view reportView = report;
-  EXPECT_EQ(LoadMap(*s, q, LoadRequest{map, &reportView}), -1);
-  EXPECT_EQ(q.Messages(), std::vector<std::string>{"Path longer than 139 characters: " + report});
-  EXPECT_STREQ(s->m_szListFile, "previous.fmap");
-  EXPECT_EQ(s->m_bMapValid, 0);
-  EXPECT_EQ(s->m_nStatus, -1);
 }
 
 }  // namespace
