@@ -49,28 +49,82 @@ void FillTwo(const ContourCell& c, int first, int second, Point2 p1, Point2 p2, 
   auto put = [&](Point2 a) { poly[n++] = a; };
   switch (first * 4 + second) {
     case 0 * 4 + 1:
-      if (v[1] <= v[3]) { put(p1); put(q[1]); put(p2); }
-      else { put(q[0]); put(p1); put(p2); put(q[2]); put(q[3]); }
+      if (v[1] <= v[3]) {
+        put(p1);
+        put(q[1]);
+        put(p2);
+      } else {
+        put(q[0]);
+        put(p1);
+        put(p2);
+        put(q[2]);
+        put(q[3]);
+      }
       break;
     case 0 * 4 + 2:
-      if (v[0] <= v[1]) { put(q[0]); put(p1); put(p2); put(q[3]); }
-      else { put(p1); put(q[1]); put(q[2]); put(p2); }
+      if (v[0] <= v[1]) {
+        put(q[0]);
+        put(p1);
+        put(p2);
+        put(q[3]);
+      } else {
+        put(p1);
+        put(q[1]);
+        put(q[2]);
+        put(p2);
+      }
       break;
     case 0 * 4 + 3:
-      if (v[0] <= v[2]) { put(q[0]); put(p1); put(p2); }
-      else { put(p1); put(q[1]); put(q[2]); put(q[3]); put(p2); }
+      if (v[0] <= v[2]) {
+        put(q[0]);
+        put(p1);
+        put(p2);
+      } else {
+        put(p1);
+        put(q[1]);
+        put(q[2]);
+        put(q[3]);
+        put(p2);
+      }
       break;
     case 1 * 4 + 2:
-      if (v[0] <= v[2]) { put(q[0]); put(q[1]); put(p1); put(p2); put(q[3]); }
-      else { put(p1); put(q[2]); put(p2); }
+      if (v[0] <= v[2]) {
+        put(q[0]);
+        put(q[1]);
+        put(p1);
+        put(p2);
+        put(q[3]);
+      } else {
+        put(p1);
+        put(q[2]);
+        put(p2);
+      }
       break;
     case 1 * 4 + 3:
-      if (v[0] <= v[3]) { put(q[0]); put(q[1]); put(p1); put(p2); }
-      else { put(p1); put(q[2]); put(q[3]); put(p2); }
+      if (v[0] <= v[3]) {
+        put(q[0]);
+        put(q[1]);
+        put(p1);
+        put(p2);
+      } else {
+        put(p1);
+        put(q[2]);
+        put(q[3]);
+        put(p2);
+      }
       break;
     default:  // edges 2 and 3
-      if (v[0] <= v[3]) { put(q[0]); put(q[1]); put(q[2]); put(p1); put(p2); }
-      else { put(p1); put(q[3]); put(p2); }
+      if (v[0] <= v[3]) {
+        put(q[0]);
+        put(q[1]);
+        put(q[2]);
+        put(p1);
+        put(p2);
+      } else {
+        put(p1);
+        put(q[3]);
+        put(p2);
+      }
       break;
   }
   sink.Polygon(poly, n, k);
@@ -78,13 +132,17 @@ void FillTwo(const ContourCell& c, int first, int second, Point2 p1, Point2 p2, 
 
 }  // namespace
 
+void CornerSides(const ContourCell& c, float level, float nudge, float d[4]) {
+  for (int m = 0; m < 4; ++m) {
+    d[m] = c.value[m] - level;
+    if (d[m] == 0.0f) d[m] = nudge;
+  }
+}
+
 void TraceCell(const ContourCell& c, const ContourLevels& levels, int k, bool gradient, ContourSink& sink) {
   const float level = ContourLevel(levels, k);
   float d[4];
-  for (int m = 0; m < 4; ++m) {
-    d[m] = c.value[m] - level;
-    if (d[m] == 0.0f) d[m] = levels.nudge;
-  }
+  CornerSides(c, level, levels.nudge, d);
   Point2 p[4];
   int edges[4];
   int n = 0;
@@ -166,6 +224,17 @@ int FirstLevelAbove(const ContourLevels& levels, float x) {
   return k;
 }
 
+void VisibleLevels(const ContourCell& cell, const ContourLevels& levels, bool gradient, int* first, int* last) {
+  float lo = cell.value[0], hi = cell.value[0];
+  for (float x : cell.value) {
+    lo = x < lo ? x : lo;
+    hi = x > hi ? x : hi;
+  }
+  *first = FirstLevelAbove(levels, lo);
+  *last = FirstLevelAbove(levels, hi);  // line levels stop below it, band levels at it
+  if (gradient && *last < levels.count) ++*last;
+}
+
 int TraceVisible(const ViewState& s, bool gradient, ContourSink& sink) {
   const ContourLevels levels = ComputeContourLevels(s.m_fMinDensity, s.m_fMaxDensity, s.m_fContourStep, s.m_fEpsilon);
   // With no nudge (a flat map) or a non-positive step the shortcut's reasoning does not hold.
@@ -173,14 +242,8 @@ int TraceVisible(const ViewState& s, bool gradient, ContourSink& sink) {
   for (int v = 0; v < s.m_nGridV; ++v) {
     for (int u = 0; u < s.m_nGridU; ++u) {
       const ContourCell cell = CellOf(s, u, v);
-      float lo = cell.value[0], hi = cell.value[0];
-      for (float x : cell.value) {
-        lo = x < lo ? x : lo;
-        hi = x > hi ? x : hi;
-      }
-      const int first = FirstLevelAbove(levels, lo);
-      int last = FirstLevelAbove(levels, hi);  // line levels stop below it, band levels at it
-      if (gradient && last < levels.count) ++last;
+      int first = 0, last = 0;
+      VisibleLevels(cell, levels, gradient, &first, &last);
       for (int k = first; k < last; ++k) TraceCell(cell, levels, k, gradient, sink);
     }
   }

@@ -18,10 +18,10 @@ struct Point2 {
 
 // The levels of one draw: L(k) = min + k * step for k = 0 .. count-1.
 struct ContourLevels {
-  int count;     // 0 when the quotient range / step is not finite or beyond a 32-bit integer
+  int count;  // 0 when the quotient range / step is not finite or beyond a 32-bit integer
   float min;
   float step;
-  float nudge;   // (max - min) * epsilon: a corner exactly on a level counts as above it
+  float nudge;  // (max - min) * epsilon: a corner exactly on a level counts as above it
   float epsilon;
   bool capped = false;  // the step gives more than kMaxContourLevels levels; count is the cap
 };
@@ -51,6 +51,9 @@ struct ContourCell {
   float value[4];
 };
 
+// Each corner's value less the level, a corner exactly on it counted as above by the nudge.
+void CornerSides(const ContourCell& c, float level, float nudge, float d[4]);
+
 // Traces one cell at level k: segments in line type, the fill below the level in gradient type.
 void TraceCell(const ContourCell& cell, const ContourLevels& levels, int k, bool gradient, ContourSink& sink);
 
@@ -65,6 +68,8 @@ int TraceSection(const ViewState& s, bool gradient, ContourSink& sink);
 // maximum a line level draws nothing and a band level repeats the whole-cell
 // fill of the first such level, which the strict depth test then rejects.
 int TraceVisible(const ViewState& s, bool gradient, ContourSink& sink);
+// The levels first..last-1 that TraceVisible traces in a cell.
+void VisibleLevels(const ContourCell& cell, const ContourLevels& levels, bool gradient, int* first, int* last);
 
 // The first level above x (levels.count when none is).
 int FirstLevelAbove(const ContourLevels& levels, float x);

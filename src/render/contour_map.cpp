@@ -3,8 +3,10 @@
 // so that the depth test keeps each point's lowest level above its value.
 #include "render/contour_map.h"
 
+#include <cmath>
 #include <vector>
 
+#include "render/band_merge.h"
 #include "render/colors.h"
 #include "render/contour.h"
 #include "render/frame.h"
@@ -109,6 +111,40 @@ class BatchSink : public ContourSink {
   bool lines_ = false;
 };
 
+// The plane z = 0 in window pixels from the current matrices and viewport;
+// false when the projection is not affine there or the plane is clipped in depth.
+bool CurrentWindowMap(WindowMap* w) {
+  double m[16], p[16];
+  GLint vp[4];
+  glGetDoublev(GL_MODELVIEW_MATRIX, m);
+  glGetDoublev(GL_PROJECTION_MATRIX, p);
+  glGetIntegerv(GL_VIEWPORT, vp);
+  // clip[r] = a[r] x + b[r] y + c[r] for the object point (x, y, 0, 1); matrices are column-major.
+  double a[4], b[4], c[4];
+  for (int r = 0; r < 4; ++r) {
+    a[r] = b[r] = c[r] = 0.0;
+    for (int j = 0; j < 4; ++j) {
+      a[r] += p[j * 4 + r] * m[0 * 4 + j];
+      b[r] += p[j * 4 + r] * m[1 * 4 + j];
+      c[r] += p[j * 4 + r] * m[3 * 4 + j];
+    }
+  }
+  const double cw = c[3];
+  if (a[3] != 0.0 || b[3] != 0.0 || !(cw > 0.0) || a[2] != 0.0 || b[2] != 0.0 || !(std::fabs(c[2]) < cw)) return false;
+  const double hx = vp[2] / 2.0 / cw, hy = vp[3] / 2.0 / cw;
+  *w = {a[0] * hx,
+        b[0] * hx,
+        vp[0] + vp[2] / 2.0 + c[0] * hx,
+        a[1] * hy,
+        b[1] * hy,
+        vp[1] + vp[3] / 2.0 + c[1] * hy,
+        double(vp[0]),
+        double(vp[1]),
+        double(vp[0] + vp[2]),
+        double(vp[1] + vp[3])};
+  return true;
+}
+
 }  // namespace
 
 void DrawContourMap(ViewState& s, ContourDrawing drawing) {
@@ -126,7 +162,12 @@ void DrawContourMap(ViewState& s, ContourDrawing drawing) {
   } else {
     static BatchSink batch;
     batch.Begin(s, levels);
-    s.m_nContourLevels = TraceVisible(s, gradient, batch);
+    WindowMap window{};
+    if (drawing == ContourDrawing::kFast && gradient && CurrentWindowMap(&window)) {
+      s.m_nContourLevels = TraceMergedBands(s, window, LevelColourKeys(s, levels), batch);
+    } else {
+      s.m_nContourLevels = TraceVisible(s, gradient, batch);
+    }
     batch.Draw();
   }
   if (s.m_nViewMode == kContour) glEnable(GL_LIGHTING);

@@ -8,7 +8,8 @@ namespace pyk {
 
 // How the traced contours reach OpenGL. Both give the same picture.
 enum class ContourDrawing {
-  kFast,        // only the levels that can show, batched in vertex arrays when unlit
+  kFast,        // kVisibleLevels with runs of one colour merged where the pixels stay the same
+  kVisibleLevels,  // only the levels that can show, batched in vertex arrays when unlit
   kEveryLevel,  // every level of every cell, one glBegin/glEnd per shape
 };
 
