@@ -10,10 +10,10 @@
 #include "map/reader.h"
 #include "map/section.h"
 #include "reference/fscanf_reader.h"
-#include "map_file.h"
-#include "samples.h"
-#include "view/platform.h"
-#include "view/state.h"
+#include "state/platform.h"
+#include "state/view_state.h"
+#include "tools/samplemap/map_file.h"
+#include "tools/samplemap/samples.h"
 
 namespace {
 

@@ -12,13 +12,13 @@
 
 #include "map/reader.h"
 #include "map/section.h"
-#include "offscreen.h"
 #include "render/colors.h"
 #include "render/contour.h"
 #include "render/gl.h"
 #include "render/material.h"
 #include "render/scene.h"
 #include "settings/ini.h"
+#include "tools/render/offscreen.h"
 #include "views3d/surface.h"
 
 namespace {
@@ -45,7 +45,8 @@ pyk::ViewState& Section149() {
         const int n = st->m_nPoints++;
         st->m_anPoint[n][0] = u;
         st->m_anPoint[n][1] = v;
-        st->m_afDensity[n] = static_cast<float>(std::sin(u * 0.21) * std::cos(v * 0.17) + 0.3 * std::sin((u + v) * 0.05));
+        st->m_afDensity[n] =
+            static_cast<float>(std::sin(u * 0.21) * std::cos(v * 0.17) + 0.3 * std::sin((u + v) * 0.05));
       }
     }
     st->m_fMinDensity = -1.3f;
@@ -141,8 +142,8 @@ BENCHMARK(BM_ContourLines_EveryLevel)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_3dContour_Fast)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_3dContour_EveryLevel)->Unit(benchmark::kMillisecond);
 
-constexpr const char* kSamples[] = {"aspirin.fou", "aspirin-diff.fou", "aspirin-patt.fou",
-                                    "aspirin-two.den", "nacl.fou", "si.fou"};
+constexpr const char* kSamples[] = {"aspirin.fou",     "aspirin-diff.fou", "aspirin-patt.fou",
+                                    "aspirin-two.den", "nacl.fou",         "si.fou"};
 constexpr int kSampleCount = static_cast<int>(std::size(kSamples));
 
 // Shapes the fast drawing traces on the current section: how heavy its frame is.

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "view/platform.h"
+#include "state/platform.h"
 
 namespace pyk::fuzz {
 

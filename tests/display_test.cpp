@@ -3,8 +3,8 @@
 
 #include "render/colors.h"
 #include "render/panes.h"
+#include "state/mouse.h"
 #include "support/maps.h"
-#include "view/mouse.h"
 
 namespace pyk::test {
 namespace {
@@ -39,9 +39,9 @@ TEST(Colors, DensityColourByTypeAndRatio) {
     float t;
     Rgb expected;
   } rows[] = {
-      {0, 0.0f, {1, 0, 0}},       {0, -0.01f, {0, 0, 1}},       {1, 0.0f, {1, 1, 0.5f}},
-      {1, 0.5f, {1, 0.5f, 0.25f}}, {1, 1.0f, {1, 0, 0}},         {1, -1.0f, {0, 0, 1}},
-      {1, -2.0f, {-1, -1, 1.5f}},  // below -max: runs past the negative colour, unclamped
+      {0, 0.0f, {1, 0, 0}}, {0, -0.01f, {0, 0, 1}}, {1, 0.0f, {1, 1, 0.5f}},    {1, 0.5f, {1, 0.5f, 0.25f}},
+      {1, 1.0f, {1, 0, 0}}, {1, -1.0f, {0, 0, 1}},  {1, -2.0f, {-1, -1, 1.5f}},  // below -max: runs past the negative
+                                                                                 // colour, unclamped
   };
   auto s = Coloured();
   for (const auto& r : rows) {
@@ -109,10 +109,10 @@ TEST(Mouse, DragStepsMoveTheTransform) {
     float rotX, rotY, transX, transY, transZ;
   } rows[] = {
       {kRotation, 0, 0, 0, 500, 0, 0, 180, 0, 0, 0, 0},
-      {kRotation, 0, 0, 0, 5, 359, 0, 0.8f, 0, 0, 0, 0},       // 360.8 wraps once
-      {kRotation, 5, 0, 0, 0, 0, -359, 0, -0.8f, 0, 0, 0},     // -360.8 wraps once
-      {kRotation, 0, 0, 0, 2000, 0, 0, 360, 0, 0, 0, 0},       // 720 wraps to 360 only
-      {kRotation, 0, 1000, 0, 0, 0, 0, 0, 360, 0, 0, 0},       // exactly 360 stays
+      {kRotation, 0, 0, 0, 5, 359, 0, 0.8f, 0, 0, 0, 0},    // 360.8 wraps once
+      {kRotation, 5, 0, 0, 0, 0, -359, 0, -0.8f, 0, 0, 0},  // -360.8 wraps once
+      {kRotation, 0, 0, 0, 2000, 0, 0, 360, 0, 0, 0, 0},    // 720 wraps to 360 only
+      {kRotation, 0, 1000, 0, 0, 0, 0, 0, 360, 0, 0, 0},    // exactly 360 stays
       {kTranslation, 0, 100, 0, -100, 0, 0, 0, 0, 1, 1, 0},
       {kZoom, 0, 10, 10, 0, 0, 0, 0, 0, 0, 0, 2},
       {kZoom, 0, -10, 0, 10, 0, 0, 0, 0, 0, 0, -2},

@@ -20,12 +20,12 @@
 #include <thread>
 #include <vector>
 
-#include "document.h"
-#include "gl_process.h"
-#include "main_frame.h"
-#include "qt_desktop.h"
+#include "app/document.h"
+#include "app/gl_process.h"
+#include "app/main_frame.h"
+#include "app/qt_desktop.h"
+#include "app/view.h"
 #include "render/gl.h"
-#include "view.h"
 
 // Xlib last: its macros clash with Qt's and the benchmark's names.
 #include "support/x_window.h"

@@ -7,7 +7,7 @@
 
 #include "mesh/calculate.h"
 #include "mesh/hidden.h"
-#include "mesh/layout.h"
+#include "mesh/mesh_layout.h"
 #include "sections.h"
 
 namespace {
@@ -21,8 +21,7 @@ void BM_MeshWholeCalculation(benchmark::State& state) {
     pyk::MeshInput in;
     pyk::MeshResult result;
     std::string error, out;
-    if (pyk::ParseMeshInput(text, "meshinp", &in, &error) != 0 ||
-        pyk::ComputeMesh(in, &result, &error) != 0) {
+    if (pyk::ParseMeshInput(text, "meshinp", &in, &error) != 0 || pyk::ComputeMesh(in, &result, &error) != 0) {
       state.SkipWithError(error.c_str());
       break;
     }

@@ -1,4 +1,4 @@
-#include "app.h"
+#include "app/app.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "document.h"
-#include "gl_process.h"
-#include "main_frame.h"
-#include "messages.h"
-#include "qt_desktop.h"
-#include "view.h"
+#include "app/app_messages.h"
+#include "app/document.h"
+#include "app/gl_process.h"
+#include "app/main_frame.h"
+#include "app/qt_desktop.h"
+#include "app/view.h"
 
 namespace pyk {
 

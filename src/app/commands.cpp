@@ -1,4 +1,4 @@
-#include "commands.h"
+#include "app/commands.h"
 
 #include <iterator>
 
@@ -104,11 +104,10 @@ constexpr MenuLine kContextMenu[] = {
 };
 
 constexpr CommandId kToolBar[] = {
-    kCmdFileOpen,    kCmdSave,      kCmdNone,       kCmdContour,     kCmd3dContour,   kCmdMesh,
-    kCmdNone,        kCmdFaceL,     kCmdFaceH,      kCmdFaceK,       kCmdNone,        kCmdSectionUp,
-    kCmdSectionDown, kCmdNone,      kCmdDensityDown, kCmdDensityUp,  kCmdNone,        kCmdHeightDown,
-    kCmdHeightUp,    kCmdNone,      kCmdThetaRight, kCmdThetaLeft,   kCmdPhiUp,       kCmdPhiDown,
-    kCmdNone,        kCmdSetColor,  kCmdNone,       kCmdExit,
+    kCmdFileOpen,    kCmdSave,      kCmdNone,    kCmdContour,    kCmd3dContour, kCmdMesh,        kCmdNone,
+    kCmdFaceL,       kCmdFaceH,     kCmdFaceK,   kCmdNone,       kCmdSectionUp, kCmdSectionDown, kCmdNone,
+    kCmdDensityDown, kCmdDensityUp, kCmdNone,    kCmdHeightDown, kCmdHeightUp,  kCmdNone,        kCmdThetaRight,
+    kCmdThetaLeft,   kCmdPhiUp,     kCmdPhiDown, kCmdNone,       kCmdSetColor,  kCmdNone,        kCmdExit,
 };
 
 }  // namespace

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "view/platform.h"
-#include "view/state.h"
+#include "state/platform.h"
+#include "state/view_state.h"
 
 namespace pyk {
 

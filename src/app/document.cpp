@@ -1,10 +1,10 @@
-#include "document.h"
+#include "app/document.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
-#include "messages.h"
+#include "app/app_messages.h"
 
 namespace pyk {
 

@@ -1,6 +1,6 @@
 // glutInit refuses to run without a display and ends the process, so the
 // display is checked first and a missing one is reported to the caller.
-#include "gl_process.h"
+#include "app/gl_process.h"
 
 #include <QOffscreenSurface>
 #include <QOpenGLContext>

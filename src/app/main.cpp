@@ -1,5 +1,5 @@
 // pyknoscope: the viewer for crystallographic electron-density maps.
-#include "app.h"
+#include "app/app.h"
 
 int main(int argc, char** argv) {
   pyk::CPyknoscopeApp app;

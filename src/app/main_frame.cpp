@@ -1,4 +1,4 @@
-#include "main_frame.h"
+#include "app/main_frame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,11 +12,11 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "about_dialog.h"
-#include "document.h"
-#include "messages.h"
+#include "app/app_messages.h"
+#include "app/document.h"
+#include "app/view.h"
+#include "dialogs/about_dialog.h"
 #include "render/contour.h"
-#include "view.h"
 
 // The icons live in a static library, whose resource object the linker would
 // drop unless it is referenced; this registers it.
@@ -235,8 +235,7 @@ void CMainFrame::TakePanes() {
 }
 
 void CMainFrame::RefreshPanes() {
-  const QString* texts[6] = {&m_strPaneMin, &m_strPaneMax, &m_strPaneSect,
-                             &m_strPaneNo,  &m_strPanePos, &m_strPaneStep};
+  const QString* texts[6] = {&m_strPaneMin, &m_strPaneMax, &m_strPaneSect, &m_strPaneNo, &m_strPanePos, &m_strPaneStep};
   for (int k = 0; k < 6; ++k) panes_[k]->setText(*texts[k]);
 }
 

@@ -5,8 +5,8 @@
 #include <QMainWindow>
 #include <map>
 
-#include "commands.h"
-#include "view/state.h"
+#include "app/commands.h"
+#include "state/view_state.h"
 
 class QAction;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "picture.h"
+#include "app/picture.h"
 
 #include <cstring>
 #include <vector>

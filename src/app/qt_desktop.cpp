@@ -1,4 +1,4 @@
-#include "qt_desktop.h"
+#include "app/qt_desktop.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -7,8 +7,8 @@
 #include <QProcess>
 #include <QUrl>
 
-#include "contour_conditions_dialog.h"
-#include "messages.h"
+#include "app/app_messages.h"
+#include "dialogs/contour_conditions_dialog.h"
 
 namespace pyk {
 

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "desktop.h"
+#include "app/desktop.h"
 
 namespace pyk {
 

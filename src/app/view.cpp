@@ -1,4 +1,4 @@
-#include "view.h"
+#include "app/view.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -9,25 +9,25 @@
 #include <cstring>
 #include <filesystem>
 
+#include "app/app_messages.h"
+#include "app/picture.h"
+#include "dialogs/color_setting_dialog.h"
+#include "dialogs/contour_separation_dialog.h"
+#include "map/map_messages.h"
 #include "map/navigation.h"
 #include "map/paths.h"
-#include "map/messages.h"
 #include "map/reader.h"
 #include "map/report.h"
-#include "messages.h"
-#include "picture.h"
 #include "render/bmp.h"
 #include "render/colors.h"
 #include "render/gl.h"
 #include "render/material.h"
 #include "render/scene.h"
 #include "settings/startup.h"
-#include "view/mouse.h"
+#include "state/mouse.h"
 #include "views3d/mesh_display.h"
 #include "views3d/mesh_exchange.h"
 #include "views3d/surface.h"
-#include "color_setting_dialog.h"
-#include "contour_separation_dialog.h"
 
 namespace pyk {
 

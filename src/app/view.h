@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "commands.h"
-#include "desktop.h"
+#include "app/commands.h"
+#include "app/desktop.h"
 #include "render/panes.h"
-#include "view/state.h"
+#include "state/view_state.h"
 
 class QMenu;
 

@@ -1,4 +1,4 @@
-#include "about_dialog.h"
+#include "dialogs/about_dialog.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "layout.h"
-#include "messages.h"
+#include "dialogs/dialog_layout.h"
+#include "dialogs/dialog_messages.h"
 
 namespace pyk {
 

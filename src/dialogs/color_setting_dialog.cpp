@@ -1,4 +1,4 @@
-#include "color_setting_dialog.h"
+#include "dialogs/color_setting_dialog.h"
 
 #include <QBoxLayout>
 #include <QColorDialog>
@@ -9,12 +9,12 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "layout.h"
-#include "messages.h"
-#include "numbers.h"
-#include "spin_edit.h"
-#include "view/platform.h"
-#include "view/state.h"
+#include "dialogs/dialog_layout.h"
+#include "dialogs/dialog_messages.h"
+#include "dialogs/numbers.h"
+#include "dialogs/spin_edit.h"
+#include "state/platform.h"
+#include "state/view_state.h"
 
 namespace pyk {
 

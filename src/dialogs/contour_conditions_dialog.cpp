@@ -1,4 +1,4 @@
-#include "contour_conditions_dialog.h"
+#include "dialogs/contour_conditions_dialog.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "layout.h"
-#include "messages.h"
-#include "numbers.h"
+#include "dialogs/dialog_layout.h"
+#include "dialogs/dialog_messages.h"
+#include "dialogs/numbers.h"
 
 namespace pyk {
 

@@ -1,4 +1,4 @@
-#include "contour_separation_dialog.h"
+#include "dialogs/contour_separation_dialog.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -7,12 +7,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "layout.h"
-#include "messages.h"
-#include "numbers.h"
-#include "spin_edit.h"
-#include "view/platform.h"
-#include "view/state.h"
+#include "dialogs/dialog_layout.h"
+#include "dialogs/dialog_messages.h"
+#include "dialogs/numbers.h"
+#include "dialogs/spin_edit.h"
+#include "state/platform.h"
+#include "state/view_state.h"
 
 namespace pyk {
 

@@ -1,4 +1,4 @@
-#include "numbers.h"
+#include "dialogs/numbers.h"
 
 #include <locale.h>
 

@@ -1,4 +1,4 @@
-#include "spin_edit.h"
+#include "dialogs/spin_edit.h"
 
 #include <QBoxLayout>
 #include <QKeyEvent>
@@ -6,7 +6,7 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "layout.h"
+#include "dialogs/dialog_layout.h"
 
 namespace pyk {
 

@@ -1,7 +1,7 @@
 // Face, section, contour-density and height commands.
 #include "map/navigation.h"
 
-#include "map/messages.h"
+#include "map/map_messages.h"
 #include "map/section.h"
 
 namespace pyk {

@@ -1,8 +1,8 @@
 // The state changes of the face, section, contour-density and height commands.
 #pragma once
 
-#include "view/platform.h"
-#include "view/state.h"
+#include "state/platform.h"
+#include "state/view_state.h"
 
 namespace pyk {
 

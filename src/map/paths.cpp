@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "map/messages.h"
+#include "map/map_messages.h"
 
 namespace pyk {
 

@@ -13,7 +13,7 @@
 #include <cstring>
 #include <string>
 
-#include "map/messages.h"
+#include "map/map_messages.h"
 #include "map/paths.h"
 #include "map/scanner.h"
 #include "map/section.h"
@@ -160,8 +160,8 @@ int ReadTail(MapRecord& m, Platform& platform, StreamScanner& in, const char* pa
   bool cellOk = true;
   for (int i = 0; i < 6; ++i) cellOk = cellOk && std::isfinite(c[i]) && (i >= 3 || c[i] > 0.0f);
   if (!cellOk) {
-    return Refuse(platform, msg::kCellInvalid, path, double{c[0]}, double{c[1]}, double{c[2]},
-                  double{c[3]}, double{c[4]}, double{c[5]});
+    return Refuse(platform, msg::kCellInvalid, path, double{c[0]}, double{c[1]}, double{c[2]}, double{c[3]},
+                  double{c[4]}, double{c[5]});
   }
   return 0;
 }

@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-#include "view/platform.h"
-#include "view/state.h"
+#include "state/platform.h"
+#include "state/view_state.h"
 
 namespace pyk {
 

@@ -2,7 +2,7 @@
 // line per sample, v in the outer loop, both bounds included.
 #include "map/report.h"
 
-#include "map/messages.h"
+#include "map/map_messages.h"
 
 namespace pyk {
 

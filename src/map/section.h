@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "view/state.h"
+#include "state/view_state.h"
 
 namespace pyk {
 

@@ -7,7 +7,7 @@
 
 #include "mesh/fail.h"
 #include "mesh/hidden.h"
-#include "mesh/layout.h"
+#include "mesh/mesh_layout.h"
 #include "mesh/thinning.h"
 
 namespace pyk {
@@ -27,8 +27,7 @@ int ComputeMesh(const MeshInput& in, MeshResult* result, std::string* error) {
 
 int RunMeshProgram(const char* inputPath, const char* outputPath, std::string* error) {
   if (std::remove(outputPath) != 0 && errno != ENOENT) {
-    return MeshFail(error, "%s: cannot remove the old file (%s)", outputPath,
-                    std::strerror(errno));
+    return MeshFail(error, "%s: cannot remove the old file (%s)", outputPath, std::strerror(errno));
   }
   MeshInput in;
   if (ReadMeshInput(inputPath, &in, error) != 0) return 1;

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "mesh/layout.h"
+#include "mesh/mesh_layout.h"
 
 namespace pyk {
 

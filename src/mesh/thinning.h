@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "mesh/hidden.h"
-#include "mesh/layout.h"
+#include "mesh/mesh_layout.h"
 #include "mesh/output.h"
 
 namespace pyk {
@@ -14,9 +14,7 @@ inline constexpr int kMaxMeshSegments = 14999;
 
 // True when grid line `index` (of 0..count) is drawn at the given stride:
 // every stride-th line from 0, and always the last, so the border is closed.
-inline bool LineDrawn(int index, int count, int stride) {
-  return index % stride == 0 || index == count;
-}
+inline bool LineDrawn(int index, int count, int stride) { return index % stride == 0 || index == count; }
 
 // Number of visible pieces on the lines drawn at the given stride.
 int CountDrawnPieces(const std::vector<VisiblePiece>& pieces, int nu, int nv, int stride);
@@ -29,7 +27,7 @@ int ChooseStride(const std::vector<VisiblePiece>& pieces, int nu, int nv, int ma
 // The records of the pieces drawn at result->stride, in edge order; beyond
 // maxSegments the remaining segments are dropped and counted in
 // result->dropped (a last resort that ChooseStride normally avoids).
-void CollectSegments(const MeshLayout& layout, const std::vector<VisiblePiece>& pieces,
-                     int maxSegments, MeshResult* result);
+void CollectSegments(const MeshLayout& layout, const std::vector<VisiblePiece>& pieces, int maxSegments,
+                     MeshResult* result);
 
 }  // namespace pyk

@@ -2,14 +2,20 @@
 // the OpenGL calls that use these values live with the renderer.
 #pragma once
 
-#include "view/state.h"
+#include "state/view_state.h"
 
 namespace pyk {
 
 // Object colour table entries.
 enum ColorEntry : int {
-  kColContourBack = 0, kColPositive = 1, kColNegative = 2, kColFont = 3,
-  kColFrame = 4, kColWall = 5, kColMesh = 6, kColBackground = 7
+  kColContourBack = 0,
+  kColPositive = 1,
+  kColNegative = 2,
+  kColFont = 3,
+  kColFrame = 4,
+  kColWall = 5,
+  kColMesh = 6,
+  kColBackground = 7
 };
 
 struct Rgb {
@@ -40,8 +46,6 @@ MaterialValues DensityMaterialOf(const ViewState& s, float v);
 
 // A density divided by the map maximum; 0 for a map whose maximum is 0, so
 // that such a map is drawn in the highlight colour rather than in NaN.
-inline float DensityRatio(float density, float maxDensity) {
-  return maxDensity == 0.0f ? 0.0f : density / maxDensity;
-}
+inline float DensityRatio(float density, float maxDensity) { return maxDensity == 0.0f ? 0.0f : density / maxDensity; }
 
 }  // namespace pyk

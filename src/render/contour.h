@@ -3,7 +3,7 @@
 // a sink. No OpenGL here; the renderer and the tests are sinks.
 #pragma once
 
-#include "view/state.h"
+#include "state/view_state.h"
 
 namespace pyk {
 

@@ -2,15 +2,15 @@
 // level traced over every cell as coloured lines or filled bands.
 #pragma once
 
-#include "view/state.h"
+#include "state/view_state.h"
 
 namespace pyk {
 
 // How the traced contours reach OpenGL. Both give the same picture.
 enum class ContourDrawing {
-  kFast,        // kVisibleLevels with runs of one colour merged where the pixels stay the same
+  kFast,           // kVisibleLevels with runs of one colour merged where the pixels stay the same
   kVisibleLevels,  // only the levels that can show, batched in vertex arrays when unlit
-  kEveryLevel,  // every level of every cell, one glBegin/glEnd per shape
+  kEveryLevel,     // every level of every cell, one glBegin/glEnd per shape
 };
 
 // Draws the map in the plane z = 0 with the renderer's transforms; stores the

@@ -2,7 +2,7 @@
 // and the bitmap text primitive.
 #pragma once
 
-#include "view/state.h"
+#include "state/view_state.h"
 
 namespace pyk {
 

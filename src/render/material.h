@@ -2,7 +2,7 @@
 // density gradients of colors.h, issued to OpenGL.
 #pragma once
 
-#include "view/state.h"
+#include "state/view_state.h"
 
 namespace pyk {
 

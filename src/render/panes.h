@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "view/state.h"
+#include "state/view_state.h"
 
 namespace pyk {
 

@@ -3,7 +3,7 @@
 
 #include "render/contour_map.h"
 #include "render/panes.h"
-#include "view/state.h"
+#include "state/view_state.h"
 
 namespace pyk {
 

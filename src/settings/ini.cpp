@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "settings/messages.h"
+#include "settings/settings_messages.h"
 
 namespace pyk {
 
@@ -42,25 +42,52 @@ int ReadIniFile(ViewState& s, Platform& platform) {
   const char* g = "%f";
   const char* g4 = "%f %f %f %f";
   const Section sections[] = {
-      {"[Viewing Parameters]", msg::kNoViewing, 8,
-       {{d, {&s.m_nWindowWidth}}, {d, {&s.m_nWindowHeight}}, {d, {&s.m_nWindowLeft}},
-        {d, {&s.m_nWindowTop}}, {g, {&s.m_fFovy}}, {g, {&s.m_fNear}}, {g, {&s.m_fFar}},
+      {"[Viewing Parameters]",
+       msg::kNoViewing,
+       8,
+       {{d, {&s.m_nWindowWidth}},
+        {d, {&s.m_nWindowHeight}},
+        {d, {&s.m_nWindowLeft}},
+        {d, {&s.m_nWindowTop}},
+        {g, {&s.m_fFovy}},
+        {g, {&s.m_fNear}},
+        {g, {&s.m_fFar}},
         {g, {&s.m_fEyeDistance}}}},
-      {"[Light Parameters]", msg::kNoLight, 4,
+      {"[Light Parameters]",
+       msg::kNoLight,
+       4,
        {{g4, {&s.m_afLightDiffuse[0], &s.m_afLightDiffuse[1], &s.m_afLightDiffuse[2], &s.m_afLightDiffuse[3]}},
         {g4, {&s.m_afLightAmbient[0], &s.m_afLightAmbient[1], &s.m_afLightAmbient[2], &s.m_afLightAmbient[3]}},
         {g4, {&s.m_afLightSpecular[0], &s.m_afLightSpecular[1], &s.m_afLightSpecular[2], &s.m_afLightSpecular[3]}},
         {g4, {&s.m_afLightPosition[0], &s.m_afLightPosition[1], &s.m_afLightPosition[2], &s.m_afLightPosition[3]}}}},
-      {"[Material Color Parameters]", msg::kNoMaterial, 5,
-       {{g, {&s.m_fMatDiffuse}}, {g, {&s.m_fMatAmbient}}, {g, {&s.m_fMatSpecular}}, {g, {&s.m_fMatShininess}},
+      {"[Material Color Parameters]",
+       msg::kNoMaterial,
+       5,
+       {{g, {&s.m_fMatDiffuse}},
+        {g, {&s.m_fMatAmbient}},
+        {g, {&s.m_fMatSpecular}},
+        {g, {&s.m_fMatShininess}},
         {"%f %f %f", {&s.m_afIniBackColor[0], &s.m_afIniBackColor[1], &s.m_afIniBackColor[2]}}}},
-      {"[Color Data]", msg::kNoColor, 7,
-       {{d, {&s.m_nContourBackColor}}, {d, {&s.m_nPositiveColor}}, {d, {&s.m_nNegativeColor}},
-        {d, {&s.m_nFontColor}}, {d, {&s.m_nFrameColor}}, {d, {&s.m_nWallColor}}, {d, {&s.m_nMeshColor}}}},
-      {"[Mesh Mode Parameters]", msg::kNoMesh, 4,
-       {{g, {&s.m_afMeshParam[0]}}, {g, {&s.m_afMeshParam[1]}}, {g, {&s.m_afMeshParam[2]}},
+      {"[Color Data]",
+       msg::kNoColor,
+       7,
+       {{d, {&s.m_nContourBackColor}},
+        {d, {&s.m_nPositiveColor}},
+        {d, {&s.m_nNegativeColor}},
+        {d, {&s.m_nFontColor}},
+        {d, {&s.m_nFrameColor}},
+        {d, {&s.m_nWallColor}},
+        {d, {&s.m_nMeshColor}}}},
+      {"[Mesh Mode Parameters]",
+       msg::kNoMesh,
+       4,
+       {{g, {&s.m_afMeshParam[0]}},
+        {g, {&s.m_afMeshParam[1]}},
+        {g, {&s.m_afMeshParam[2]}},
         {g, {&s.m_afMeshParam[3]}}}},
-      {"[Flag]", msg::kNoFlag, 4,
+      {"[Flag]",
+       msg::kNoFlag,
+       4,
        {{d, {&s.m_nViewMode}}, {d, {&s.m_bTwoColumnSetting}}, {d, {&s.m_nColumn}}, {d, {&s.m_nMouseMode}}}},
   };
 

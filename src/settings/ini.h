@@ -1,8 +1,8 @@
 // The settings file Pyknoscope.ini: six sections of value lines, read in order.
 #pragma once
 
-#include "view/platform.h"
-#include "view/state.h"
+#include "state/platform.h"
+#include "state/view_state.h"
 
 namespace pyk {
 

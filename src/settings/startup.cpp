@@ -9,7 +9,7 @@
 #include "map/paths.h"
 #include "map/reader.h"
 #include "settings/ini.h"
-#include "settings/messages.h"
+#include "settings/settings_messages.h"
 
 namespace pyk {
 

@@ -2,8 +2,8 @@
 // state set when its window is created, and Default View.
 #pragma once
 
-#include "view/platform.h"
-#include "view/state.h"
+#include "state/platform.h"
+#include "state/view_state.h"
 
 namespace pyk {
 

@@ -2,7 +2,7 @@
 // two labelled edges placed by the same projection the program used.
 #pragma once
 
-#include "view/state.h"
+#include "state/view_state.h"
 
 namespace pyk {
 

@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include "views3d/messages.h"
+#include "views3d/views3d_messages.h"
 
 namespace pyk {
 

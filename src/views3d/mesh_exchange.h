@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "view/platform.h"
-#include "view/state.h"
+#include "state/platform.h"
+#include "state/view_state.h"
 
 namespace pyk {
 

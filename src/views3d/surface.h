@@ -2,7 +2,7 @@
 // graded quad per section cell.
 #pragma once
 
-#include "view/state.h"
+#include "state/view_state.h"
 
 namespace pyk {
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "gl_process.h"
+#include "app/gl_process.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "messages.h"
+#include "app/app_messages.h"
 #include "render/bmp.h"
 #include "viewer_fixture.h"
 
@@ -19,8 +19,8 @@ namespace pyk::test {
 namespace {
 
 uint32_t U32(const std::string& b, size_t at) {
-  return static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8 |
-         static_cast<uint8_t>(b[at + 2]) << 16 | static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24;
+  return static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8 | static_cast<uint8_t>(b[at + 2]) << 16 |
+         static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24;
 }
 
 // Every pixel of the BMP bytes against the picture, and the row padding zero.

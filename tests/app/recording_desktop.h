@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <string>
 
-#include "desktop.h"
-#include "qt_desktop.h"
+#include "app/desktop.h"
+#include "app/qt_desktop.h"
 #include "support/recorder.h"
 
 namespace pyk::test {

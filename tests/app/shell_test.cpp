@@ -9,7 +9,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "messages.h"
+#include "app/app_messages.h"
 #include "viewer_fixture.h"
 
 namespace pyk::test {
@@ -46,8 +46,8 @@ TEST(Shell, MenuBarHasEveryItemInOrder) {
         "Contour Separation (&S) ...", "-", "Mesh-Theta Right (&R)", "Mesh-Theta Left (&L)", "Mesh-Phi Up (&U)",
         "Mesh-Phi Down (&D)"}},
       {"Mouse (&M)", {"Rotation (&R)", "Translation (&T)", "Zoom (&Z)"}},
-      {"Set (hkl) (&H)", {"(0 0 l) Face (&L)", "(h 0 0) Face (&H)", "(0 k 0) Face (&K)", "-", "Section Up (&U)",
-                          "Section Down (&D)"}},
+      {"Set (hkl) (&H)",
+       {"(0 0 l) Face (&L)", "(h 0 0) Face (&H)", "(0 k 0) Face (&K)", "-", "Section Up (&U)", "Section Down (&D)"}},
       {"Option (&O)",
        {"> Contour Densiy (&D)", "Down (&D)", "Up (&U)", "<", "> 3D Height (&H)", "Down (&D)", "Up (&U)", "<", "-",
         "Show Density List (&L)...", "-", "Set Color (&C) ...", "-", "Tool Bar (&T)", "Status Bar (&S)"}},
@@ -67,11 +67,34 @@ TEST(Shell, MenuBarHasEveryItemInOrder) {
 
 TEST(Shell, ToolBarHasTwentyButtonsWithTooltipsAndPrompts) {
   Viewer v;
-  const std::vector<std::string> expected = {
-      "Open", "Save as Bitmap", "-", "Contour", "3D Contour", "3D Mesh", "-", "(0 0 l) Face", "(h 0 0) Face",
-      "(0 k 0) Face", "-", "Section Up", "Section Down", "-", "Contour Density Down", "Contour Density Up", "-",
-      "3D Contour Height Down", "3D Contour Height Up", "-", "Mesh-Theta Right", "Mesh-Theta Left", "Mesh-Phi Up",
-      "Mesh-Phi Down", "-", "Set Color", "-", "Exit"};
+  const std::vector<std::string> expected = {"Open",
+                                             "Save as Bitmap",
+                                             "-",
+                                             "Contour",
+                                             "3D Contour",
+                                             "3D Mesh",
+                                             "-",
+                                             "(0 0 l) Face",
+                                             "(h 0 0) Face",
+                                             "(0 k 0) Face",
+                                             "-",
+                                             "Section Up",
+                                             "Section Down",
+                                             "-",
+                                             "Contour Density Down",
+                                             "Contour Density Up",
+                                             "-",
+                                             "3D Contour Height Down",
+                                             "3D Contour Height Up",
+                                             "-",
+                                             "Mesh-Theta Right",
+                                             "Mesh-Theta Left",
+                                             "Mesh-Phi Up",
+                                             "Mesh-Phi Down",
+                                             "-",
+                                             "Set Color",
+                                             "-",
+                                             "Exit"};
   std::vector<std::string> got;
   int buttons = 0;
   for (QAction* a : v.frame->toolBar()->actions()) {
@@ -110,8 +133,7 @@ TEST(Shell, StatusBarShowsReadyAndSixBlankPanesUntilAMapIsDrawn) {
   v.Picture();
   const char* expected[6] = {"Min:", "Max:", "Sect:", "No:", "z:", "dz:"};
   for (int k = 0; k < 6; ++k) {
-    EXPECT_EQ(v.frame->pane(k)->text().left(static_cast<int>(std::strlen(expected[k]))).toStdString(),
-              expected[k]);
+    EXPECT_EQ(v.frame->pane(k)->text().left(static_cast<int>(std::strlen(expected[k]))).toStdString(), expected[k]);
   }
   // Hiding the status bar and showing it again keeps the texts.
   const QString no = v.frame->pane(3)->text();
@@ -133,7 +155,7 @@ TEST(Shell, CommandsChangeTheStateAndTheCheckMarks) {
   const ViewState& s = v.state();
   const struct {
     CommandId command;
-    CommandId checked;                  // the action that must then carry the mark
+    CommandId checked;                 // the action that must then carry the mark
     std::vector<CommandId> unchecked;  // and those that must not
     bool (*holds)(const ViewState&);
   } rows[] = {

@@ -2,8 +2,8 @@
 // holds the shipped settings file and sample maps.
 #pragma once
 
-#include <cstdio>
 #include <unistd.h>
+#include <cstdio>
 
 #include <QTest>
 #include <filesystem>
@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "document.h"
-#include "main_frame.h"
+#include "app/document.h"
+#include "app/main_frame.h"
+#include "app/view.h"
 #include "recording_desktop.h"
 #include "support/files.h"
-#include "view.h"
 
 namespace pyk::test {
 

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "about_dialog.h"
+#include "dialogs/about_dialog.h"
 #include "modal.h"
 
 namespace pyk {

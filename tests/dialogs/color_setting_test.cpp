@@ -11,11 +11,11 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "color_setting_dialog.h"
+#include "dialogs/color_setting_dialog.h"
+#include "dialogs/spin_edit.h"
 #include "modal.h"
-#include "spin_edit.h"
+#include "state/view_state.h"
 #include "support/recorder.h"
-#include "view/state.h"
 
 namespace pyk {
 namespace {
@@ -51,10 +51,10 @@ TEST(ColorSetting, LineWidthArrowsKeepTheirOwnPosition) {
     const char* text;
   };
   const Row rows[] = {
-      {1.0f, 10, "1.0", -1, false, 9, "0.9"},    {0.9f, 8, "0.9", +1, false, 9, "0.9"},
-      {2.99f, 29, "3.0", +1, false, 30, "3.0"},  {0.0f, 0, "0.0", -1, false, 0, "0.0"},
+      {1.0f, 10, "1.0", -1, false, 9, "0.9"},       {0.9f, 8, "0.9", +1, false, 9, "0.9"},
+      {2.99f, 29, "3.0", +1, false, 30, "3.0"},     {0.0f, 0, "0.0", -1, false, 0, "0.0"},
       {10.0f, 100, "10.0", +1, false, 100, "10.0"}, {15.0f, 100, "15.0", -1, false, 99, "9.9"},
-      {-1.0f, 0, "-1.0", +2, false, 2, "0.2"},   {2.99f, 29, "3.0", -3, true, 26, "2.6"},
+      {-1.0f, 0, "-1.0", +2, false, 2, "0.2"},      {2.99f, 29, "3.0", -3, true, 26, "2.6"},
       {9.95f, 99, "9.9", +3, true, 100, "10.0"},
   };
   for (const Row& r : rows) {
@@ -84,8 +84,8 @@ TEST(ColorSetting, OkReadsTheEditWithPercentF) {
     float width;
   };
   const Row rows[] = {
-      {"2.5", 0, 2.5f}, {"abc", 0, 1.0f},  {"2.5xyz", 0, 2.5f}, {" 3", 0, 3.0f},
-      {"", 0, 1.0f},    {"-4", 0, -4.0f},  {"0", 0, 0.0f},      {"abc", 1, 1.1f},  // the arrow's width stays
+      {"2.5", 0, 2.5f}, {"abc", 0, 1.0f},   {"2.5xyz", 0, 2.5f},    {" 3", 0, 3.0f},
+      {"", 0, 1.0f},    {"-4", 0, -4.0f},   {"0", 0, 0.0f},         {"abc", 1, 1.1f},  // the arrow's width stays
       {"", 2, 1.2f},    {"+.5e1", 0, 5.0f}, {"100ergs", 0, 100.0f}, {"x2", 0, 1.0f},
   };
   for (const Row& r : rows) {
@@ -107,8 +107,8 @@ TEST(ColorSetting, EachButtonPicksItsRowsEntry) {
     int entry;
   };
   const Row rows[] = {
-      {"buttonFrameColor", "swatch1006", 4},   {"buttonFontColor", "swatch1007", 3},
-      {"buttonNegativeColor", "swatch1008", 2}, {"buttonPositiveColor", "swatch1009", 1},
+      {"buttonFrameColor", "swatch1006", 4},       {"buttonFontColor", "swatch1007", 3},
+      {"buttonNegativeColor", "swatch1008", 2},    {"buttonPositiveColor", "swatch1009", 1},
       {"buttonContourBackColor", "swatch1010", 0}, {"buttonMeshColor", "swatch1005", 6},
       {"buttonBackColor", "swatch1011", 7},
   };
@@ -187,10 +187,17 @@ TEST(ColorSetting, TextsRowsAndTabOrder) {
   EXPECT_EQ(d.m_buttonCancel->text().toStdString(), "Cancel");
   EXPECT_EQ(Button(d, "buttonMeshColor")->text().toStdString(), ".....");
   d.hide();
-  const std::vector<std::string> order = {"buttonOk",         "buttonCancel",          "buttonMeshColor",
-                                          "buttonFrameColor", "buttonFontColor",       "buttonNegativeColor",
-                                          "buttonPositiveColor", "buttonContourBackColor", "buttonBackColor",
-                                          "editLineWidth",    "buttonOk"};
+  const std::vector<std::string> order = {"buttonOk",
+                                          "buttonCancel",
+                                          "buttonMeshColor",
+                                          "buttonFrameColor",
+                                          "buttonFontColor",
+                                          "buttonNegativeColor",
+                                          "buttonPositiveColor",
+                                          "buttonContourBackColor",
+                                          "buttonBackColor",
+                                          "editLineWidth",
+                                          "buttonOk"};
   EXPECT_EQ(test::TabVisits(d, 11), order);
 }
 
@@ -200,8 +207,8 @@ struct Component {
   int byte;
   float back;
 };
-constexpr Component kComponents[8] = {{0.5f, 127, 127 / 255.0f},   {1.0f, 255, 1.0f},         {0.0f, 0, 0.0f},
-                                      {0.999f, 254, 254 / 255.0f}, {0.3f, 76, 76 / 255.0f},   {0.33f, 84, 84 / 255.0f},
+constexpr Component kComponents[8] = {{0.5f, 127, 127 / 255.0f},   {1.0f, 255, 1.0f},       {0.0f, 0, 0.0f},
+                                      {0.999f, 254, 254 / 255.0f}, {0.3f, 76, 76 / 255.0f}, {0.33f, 84, 84 / 255.0f},
                                       {-0.1f, -25, -25 / 255.0f},  {0.25f, 63, 63 / 255.0f}};
 // Entry i holds components i, i + 1 and i + 2 as red, green and blue.
 const Component& At(int entry, int c) { return kComponents[(entry + c) % 8]; }

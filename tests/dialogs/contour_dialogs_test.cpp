@@ -8,12 +8,12 @@
 #include <QToolButton>
 #include <cstdlib>
 
-#include "contour_conditions_dialog.h"
-#include "contour_separation_dialog.h"
+#include "dialogs/contour_conditions_dialog.h"
+#include "dialogs/contour_separation_dialog.h"
+#include "dialogs/spin_edit.h"
 #include "modal.h"
-#include "spin_edit.h"
+#include "state/view_state.h"
 #include "support/recorder.h"
-#include "view/state.h"
 
 namespace pyk {
 namespace {
@@ -29,8 +29,8 @@ TEST(ContourSeparation, OpeningAndArrows) {
     const char* text;
   };
   const Row rows[] = {
-      {0.5f, 50, "  0.50", +1, 51, "  0.51"},      {0.35f, 34, "  0.35", +1, 35, "  0.35"},
-      {0.35f, 34, "  0.35", -1, 33, "  0.33"},     {150.0f, 10000, "150.00", +1, 10000, "100.00"},
+      {0.5f, 50, "  0.50", +1, 51, "  0.51"},        {0.35f, 34, "  0.35", +1, 35, "  0.35"},
+      {0.35f, 34, "  0.35", -1, 33, "  0.33"},       {150.0f, 10000, "150.00", +1, 10000, "100.00"},
       {150.0f, 10000, "150.00", -2, 9998, " 99.98"}, {0.0f, 0, "  0.00", -1, 0, "  0.00"},
       {-2.0f, 0, " -2.00", +1, 1, "  0.01"},
   };
@@ -86,10 +86,11 @@ TEST(ContourSeparation, TextsAndTabOrder) {
   EXPECT_EQ(d.windowTitle().toStdString(), "Contour Separation");
   std::vector<std::string> texts;
   for (QLabel* l : d.findChildren<QLabel*>()) texts.push_back(l->text().toStdString());
-  const std::vector<std::string> want = {"Minimum Density :", "........", "e/A^3", "Maximum Density :", "......",
-                                         "e/A^3", "Separation value :", "e/A^3"};
+  const std::vector<std::string> want = {
+      "Minimum Density :", "........", "e/A^3", "Maximum Density :", "......", "e/A^3", "Separation value :", "e/A^3"};
   EXPECT_EQ(texts, want);
-  EXPECT_EQ(test::TabVisits(d, 4), (std::vector<std::string>{"buttonOk", "buttonCancel", "editSeparation", "buttonOk"}));
+  EXPECT_EQ(test::TabVisits(d, 4),
+            (std::vector<std::string>{"buttonOk", "buttonCancel", "editSeparation", "buttonOk"}));
 }
 
 TEST(ContourConditions, OkNeedsBothEdits) {
@@ -101,7 +102,7 @@ TEST(ContourConditions, OkNeedsBothEdits) {
     int wantDivision;
   };
   const Row rows[] = {
-      {"", "5", false, 0, 0},          {"10", "", false, 0, 0},     {"", "", false, 0, 0},
+      {"", "5", false, 0, 0},          {"10", "", false, 0, 0},         {"", "", false, 0, 0},
       {"10", "12.7", true, 10.0f, 12}, {"letters", "3", true, 0.0f, 3}, {" 1.5e2 ", "-4x", true, 150.0f, -4},
       {" ", " ", true, 0.0f, 0},
   };

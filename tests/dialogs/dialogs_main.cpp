@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "gl_process.h"
+#include "app/gl_process.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);

@@ -4,7 +4,7 @@
 #include <climits>
 #include <limits>
 
-#include "numbers.h"
+#include "dialogs/numbers.h"
 
 namespace pyk {
 namespace {
@@ -15,8 +15,11 @@ TEST(Numbers, AtoiAtofAndTruncation) {
     int32_t n;
     float f;
   };
-  const Row rows[] = {{"  -3x", -3, -3.0f},  {"1.5e2", 1, 150.0f}, {"+42", 42, 42.0f},
-                      {"99999999999", INT_MAX, 99999999999.0f}, {"-99999999999", INT_MIN, -99999999999.0f}};
+  const Row rows[] = {{"  -3x", -3, -3.0f},
+                      {"1.5e2", 1, 150.0f},
+                      {"+42", 42, 42.0f},
+                      {"99999999999", INT_MAX, 99999999999.0f},
+                      {"-99999999999", INT_MIN, -99999999999.0f}};
   for (const Row& r : rows) {
     EXPECT_EQ(TextToInt(QString::fromLatin1(r.text)), r.n) << r.text;
     EXPECT_EQ(TextToFloat(QString::fromLatin1(r.text)), r.f) << r.text;

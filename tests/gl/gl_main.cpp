@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "offscreen.h"
+#include "tools/render/offscreen.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);

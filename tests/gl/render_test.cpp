@@ -6,12 +6,12 @@
 
 #include "map/reader.h"
 #include "map/section.h"
-#include "offscreen.h"
 #include "render/colors.h"
 #include "render/material.h"
 #include "render/scene.h"
 #include "settings/ini.h"
 #include "support/maps.h"
+#include "tools/render/offscreen.h"
 #include "views3d/surface.h"
 
 namespace pyk::test {

@@ -1,5 +1,5 @@
 // Placing the section in the model and fitting its picture into the client area.
-#include "mesh/layout.h"
+#include "mesh/mesh_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +20,8 @@ TEST(MeshLayout, FitsEveryViewIntoTheMargins) {
     float theta, phi, angle, edgeU, edgeV;
     int width, height;
   } rows[] = {
-      {30, 60, 104.5f, 12.3f, 15.1f, 900, 720}, {0, 0, 90, 10, 10, 900, 720},
-      {-75, 40, 60, 5, 20, 640, 480},           {200, 95, 120, 30, 8, 1200, 300},
-      {412, 150, 75, 9, 9, 300, 1200},          {30, 60, 104.5f, 12.3f, 15.1f, 40, 30},
+      {30, 60, 104.5f, 12.3f, 15.1f, 900, 720}, {0, 0, 90, 10, 10, 900, 720},    {-75, 40, 60, 5, 20, 640, 480},
+      {200, 95, 120, 30, 8, 1200, 300},         {412, 150, 75, 9, 9, 300, 1200}, {30, 60, 104.5f, 12.3f, 15.1f, 40, 30},
   };
   for (const auto& r : rows) {
     MeshInput in = meshtest::CrystalSection(30, 24);
@@ -206,20 +205,19 @@ TEST(MeshLayout, LabelsStandOffTheMesh) {
 TEST(MeshLayout, CellGeometryAndHeights) {
   const struct {
     float edgeU, edgeV, angle, param, minD, maxD;
-    float value;        // at grid point (1, 1), all others 0
+    float value;         // at grid point (1, 1), all others 0
     float expectHeight;  // model height of that point above the others
   } rows[] = {
       // The map's range maps to half the longer edge (10 model units).
       {12.3f, 15.1f, 104.5f, 1, -1, 3, 4, 5},
       {20, 5, 60, 1, 0, 2, 1, 2.5f},
-      {20, 5, 60, 2, 0, 2, 1, 5},     // the mesh parameter multiplies
-      {9, 9, 90, 1, 0, 0, 3, 5},      // no map range: the values' range (0..3)
-      {9, 9, 90, -1, 0, 1, 1, -5},    // a negative parameter mirrors
+      {20, 5, 60, 2, 0, 2, 1, 5},   // the mesh parameter multiplies
+      {9, 9, 90, 1, 0, 0, 3, 5},    // no map range: the values' range (0..3)
+      {9, 9, 90, -1, 0, 1, 1, -5},  // a negative parameter mirrors
   };
   for (const auto& r : rows) {
-    MeshInput in = meshtest::MakeSection(4, 5, [&](int i, int j) {
-      return i == 1 && j == 1 ? static_cast<double>(r.value) : 0.0;
-    });
+    MeshInput in = meshtest::MakeSection(
+        4, 5, [&](int i, int j) { return i == 1 && j == 1 ? static_cast<double>(r.value) : 0.0; });
     in.edgeU = r.edgeU;
     in.edgeV = r.edgeV;
     in.angle = r.angle;
@@ -229,8 +227,7 @@ TEST(MeshLayout, CellGeometryAndHeights) {
     MeshLayout L;
     std::string error;
     ASSERT_EQ(LayoutMesh(in, &L, &error), 0) << error;
-    EXPECT_NEAR(L.z[L.Index(1, 1)] - L.z[L.Index(2, 2)], r.expectHeight, 1e-5f)
-        << r.edgeU << " " << r.param;
+    EXPECT_NEAR(L.z[L.Index(1, 1)] - L.z[L.Index(2, 2)], r.expectHeight, 1e-5f) << r.edgeU << " " << r.param;
     // The lowest point stands kLabelDrop above the labels' base plane.
     EXPECT_FLOAT_EQ(*std::min_element(L.z.begin(), L.z.end()), kLabelDrop);
     // Edges: the longer is 10 units long, the ratio and the angle are the cell's.
@@ -239,8 +236,7 @@ TEST(MeshLayout, CellGeometryAndHeights) {
     const double lu = std::hypot(ux, uy), lv = std::hypot(vx, vy);
     EXPECT_NEAR(std::max(lu, lv), 10.0, 1e-5);
     EXPECT_NEAR(lu / lv, r.edgeU / r.edgeV, 1e-5);
-    EXPECT_NEAR(std::acos((ux * vx + uy * vy) / (lu * lv)) * 180 / 3.14159265358979, r.angle,
-                1e-4);
+    EXPECT_NEAR(std::acos((ux * vx + uy * vy) / (lu * lv)) * 180 / 3.14159265358979, r.angle, 1e-4);
   }
 }
 

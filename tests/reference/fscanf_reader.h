@@ -2,8 +2,8 @@
 // rewind on a C stream: the reference the fast reader is checked and timed against.
 #pragma once
 
-#include "view/platform.h"
-#include "view/state.h"
+#include "state/platform.h"
+#include "state/view_state.h"
 
 namespace pyk::reference {
 

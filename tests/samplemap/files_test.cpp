@@ -7,13 +7,13 @@
 #include <string>
 #include <string_view>
 
-#include "grid_expand.h"
 #include "map/reader.h"
 #include "map/section.h"
-#include "samples.h"
+#include "state/view_state.h"
 #include "support/files.h"
 #include "support/recorder.h"
-#include "view/state.h"
+#include "tools/samplemap/grid_expand.h"
+#include "tools/samplemap/samples.h"
 
 namespace pyk::sample {
 namespace {

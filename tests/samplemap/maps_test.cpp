@@ -7,11 +7,11 @@
 #include <map>
 #include <memory>
 
-#include "density.h"
-#include "grid_expand.h"
-#include "samples.h"
-#include "space_group.h"
-#include "structures.h"
+#include "tools/samplemap/density.h"
+#include "tools/samplemap/grid_expand.h"
+#include "tools/samplemap/samples.h"
+#include "tools/samplemap/space_group.h"
+#include "tools/samplemap/structures.h"
 
 namespace pyk::sample {
 namespace {
@@ -75,8 +75,7 @@ std::vector<std::array<double, 3>> TestPoints(int n) {
   return out;
 }
 
-void ExpectMatches(const ExpandedMap& e, const MapFunction& f, bool columnB, int stride,
-                   const std::string& what) {
+void ExpectMatches(const ExpandedMap& e, const MapFunction& f, bool columnB, int stride, const std::string& what) {
   const size_t n = e.set.size();
   size_t unset = 0;
   for (size_t i = 0; i < n; ++i) unset += e.set[i] == 0;
@@ -101,20 +100,27 @@ TEST(Maps, RecordsExpandToTheDirectValuesInBothStyles) {
     const MapFunction* b;
     double maxFraction;  // of the grid written as records
   } rows[] = {
-      {"NaCl flag", &RockSalt(), &fx.nacl, OpStyle::kCentroFlag, {24, 24, 24}, &fx.naclFc,
-       nullptr, 0.02},
-      {"NaCl explicit", &RockSalt(), &fx.nacl, OpStyle::kExplicit, {24, 24, 24}, &fx.naclFc,
-       nullptr, 0.02},
-      {"Si explicit", &Silicon(), &fx.si, OpStyle::kExplicit, {24, 24, 24}, &fx.siFc, nullptr,
-       0.02},
-      {"aspirin Fc", &Aspirin(), &fx.aspirin, OpStyle::kExplicit, {24, 16, 24}, &fx.asp.fc,
-       nullptr, 0.26},
-      {"aspirin Fo-Fc", &Aspirin(), &fx.aspirin, OpStyle::kCentroFlag, {24, 16, 24},
-       &fx.asp.difference, nullptr, 0.26},
-      {"aspirin Patterson", &Aspirin(), &fx.laue, OpStyle::kCentroFlag, {24, 16, 24},
-       &fx.asp.patterson, nullptr, 0.3},  // mirror planes add special positions
-      {"aspirin two-column", &Aspirin(), &fx.aspirin, OpStyle::kExplicit, {24, 16, 24},
-       &fx.asp.fc, &fx.asp.difference, 0.26},
+      {"NaCl flag", &RockSalt(), &fx.nacl, OpStyle::kCentroFlag, {24, 24, 24}, &fx.naclFc, nullptr, 0.02},
+      {"NaCl explicit", &RockSalt(), &fx.nacl, OpStyle::kExplicit, {24, 24, 24}, &fx.naclFc, nullptr, 0.02},
+      {"Si explicit", &Silicon(), &fx.si, OpStyle::kExplicit, {24, 24, 24}, &fx.siFc, nullptr, 0.02},
+      {"aspirin Fc", &Aspirin(), &fx.aspirin, OpStyle::kExplicit, {24, 16, 24}, &fx.asp.fc, nullptr, 0.26},
+      {"aspirin Fo-Fc", &Aspirin(), &fx.aspirin, OpStyle::kCentroFlag, {24, 16, 24}, &fx.asp.difference, nullptr, 0.26},
+      {"aspirin Patterson",
+       &Aspirin(),
+       &fx.laue,
+       OpStyle::kCentroFlag,
+       {24, 16, 24},
+       &fx.asp.patterson,
+       nullptr,
+       0.3},  // mirror planes add special positions
+      {"aspirin two-column",
+       &Aspirin(),
+       &fx.aspirin,
+       OpStyle::kExplicit,
+       {24, 16, 24},
+       &fx.asp.fc,
+       &fx.asp.difference,
+       0.26},
   };
   for (const auto& r : rows) {
     MapData m;
@@ -160,8 +166,10 @@ TEST(Maps, FunctionsAreInvariantUnderTheirGroups) {
     const char* name;
     const MapFunction* f;
     const std::vector<SymOp>* group;
-  } rows[] = {{"NaCl Fc", &fx.naclFc, &fx.nacl},           {"Si Fc", &fx.siFc, &fx.si},
-              {"aspirin Fc", &fx.asp.fc, &fx.aspirin},     {"aspirin Fo-Fc", &fx.asp.difference, &fx.aspirin},
+  } rows[] = {{"NaCl Fc", &fx.naclFc, &fx.nacl},
+              {"Si Fc", &fx.siFc, &fx.si},
+              {"aspirin Fc", &fx.asp.fc, &fx.aspirin},
+              {"aspirin Fo-Fc", &fx.asp.difference, &fx.aspirin},
               {"aspirin Patterson", &fx.asp.patterson, &fx.laue}};
   for (const auto& r : rows) {
     for (const auto& p : TestPoints(12)) {
@@ -175,8 +183,7 @@ TEST(Maps, FunctionsAreInvariantUnderTheirGroups) {
   }
   // The silicon density has no inversion centre at the origin: the group's
   // inversion sits at 1/8 1/8 1/8.
-  const double p[3] = {0.1, 0.05, 0.02}, mp[3] = {-0.1, -0.05, -0.02},
-               ip[3] = {0.15, 0.2, 0.23};
+  const double p[3] = {0.1, 0.05, 0.02}, mp[3] = {-0.1, -0.05, -0.02}, ip[3] = {0.15, 0.2, 0.23};
   EXPECT_GT(std::fabs(fx.siFc(p) - fx.siFc(mp)), 1e-3);
   EXPECT_NEAR(fx.siFc(p), fx.siFc(ip), 1e-9);
 }
@@ -233,8 +240,7 @@ TEST(Maps, DifferenceMapHasItsLobesAtTheTrueAndMovedSites) {
     const double spacing = 11.233 / 56;
     const auto& g = Get().aspirin;
     EXPECT_LT(DistanceToSite(*s, hi - d.begin(), Aspirin(), kAspirinMovedSite, g), spacing) << name;
-    EXPECT_LT(DistanceToSite(*s, lo - d.begin(), AspirinMoved(), kAspirinMovedSite, g), spacing)
-        << name;
+    EXPECT_LT(DistanceToSite(*s, lo - d.begin(), AspirinMoved(), kAspirinMovedSite, g), spacing) << name;
     // Away from the moved atom the difference is negligible.
     const auto zero = std::count_if(d.begin(), d.end(), [](double v) { return std::fabs(v) < 1e-3; });
     EXPECT_GT(zero * 4, static_cast<long>(d.size()) * 3) << name;

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "scattering.h"
+#include "tools/samplemap/scattering.h"
 
 namespace pyk::sample {
 namespace {
@@ -53,16 +53,12 @@ TEST(Scattering, AtomDensityIsTheTransformOfTheScatteringFactor) {
   } rows[] = {{"H", 3.0}, {"C", 0.9}, {"O", 1.6}, {"Na1+", 1.6}, {"Si", 0.46}, {"Cl1-", 1.2}};
   for (const auto& r : rows) {
     const FormFactor& f = *FindFormFactor(r.name);
-    EXPECT_NEAR(RadialIntegral(f, r.biso, [](double) { return 1.0; }), ForwardScattering(f),
-                1e-6 * f.electrons)
+    EXPECT_NEAR(RadialIntegral(f, r.biso, [](double) { return 1.0; }), ForwardScattering(f), 1e-6 * f.electrons)
         << r.name;
     for (double s : {0.2, 0.5, 1.0}) {
       const double k = 4 * kPi * s;  // |S| = 2 s, phase 2 pi |S| r
-      const double ft = RadialIntegral(f, r.biso, [k](double x) {
-        return x == 0 ? 1.0 : std::sin(k * x) / (k * x);
-      });
-      EXPECT_NEAR(ft, ScatteringFactor(f, s) * std::exp(-r.biso * s * s), 1e-6 * f.electrons)
-          << r.name << " s=" << s;
+      const double ft = RadialIntegral(f, r.biso, [k](double x) { return x == 0 ? 1.0 : std::sin(k * x) / (k * x); });
+      EXPECT_NEAR(ft, ScatteringFactor(f, s) * std::exp(-r.biso * s * s), 1e-6 * f.electrons) << r.name << " s=" << s;
     }
   }
 }

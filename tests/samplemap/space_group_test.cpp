@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "grid_symmetry.h"
-#include "space_group.h"
-#include "structures.h"
+#include "tools/samplemap/grid_symmetry.h"
+#include "tools/samplemap/space_group.h"
+#include "tools/samplemap/structures.h"
 
 namespace pyk::sample {
 namespace {
@@ -53,22 +53,19 @@ std::vector<SymOp> CubicRotations() {
 }
 
 // Positions written out by hand from the textbook descriptions, not generated.
-const std::vector<Position> kRockSalt = {
-    {"Na", {0, 0, 0}},     {"Na", {0, .5, .5}},   {"Na", {.5, 0, .5}},   {"Na", {.5, .5, 0}},
-    {"Cl", {.5, 0, 0}},    {"Cl", {0, .5, 0}},    {"Cl", {0, 0, .5}},    {"Cl", {.5, .5, .5}}};
-const std::vector<Position> kDiamond = {
-    {"Si", {0, 0, 0}},       {"Si", {0, .5, .5}},     {"Si", {.5, 0, .5}},
-    {"Si", {.5, .5, 0}},     {"Si", {.25, .25, .25}}, {"Si", {.25, .75, .75}},
-    {"Si", {.75, .25, .75}}, {"Si", {.75, .75, .25}}};
+const std::vector<Position> kRockSalt = {{"Na", {0, 0, 0}},   {"Na", {0, .5, .5}}, {"Na", {.5, 0, .5}},
+                                         {"Na", {.5, .5, 0}}, {"Cl", {.5, 0, 0}},  {"Cl", {0, .5, 0}},
+                                         {"Cl", {0, 0, .5}},  {"Cl", {.5, .5, .5}}};
+const std::vector<Position> kDiamond = {{"Si", {0, 0, 0}},       {"Si", {0, .5, .5}},     {"Si", {.5, 0, .5}},
+                                        {"Si", {.5, .5, 0}},     {"Si", {.25, .25, .25}}, {"Si", {.25, .75, .75}},
+                                        {"Si", {.75, .25, .75}}, {"Si", {.75, .75, .25}}};
 
 TEST(SpaceGroup, GroupsAreClosedWithTheirOrderAndCellContents) {
   const struct {
     const CrystalStructure* s;
     size_t order, centring, cellAtoms;
     bool inversionAtOrigin;
-  } rows[] = {{&RockSalt(), 192, 4, 8, true},
-              {&Silicon(), 192, 4, 8, false},
-              {&Aspirin(), 4, 1, 84, true}};
+  } rows[] = {{&RockSalt(), 192, 4, 8, true}, {&Silicon(), 192, 4, 8, false}, {&Aspirin(), 4, 1, 84, true}};
   for (const auto& r : rows) {
     std::vector<SymOp> g;
     ASSERT_TRUE(GroupFromStrings(r.s->generators, &g)) << r.s->name;

@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
+#include "state/view_state.h"
 #include "support/files.h"
 #include "support/recorder.h"
-#include "view/state.h"
 
 namespace pyk::test {
 
@@ -17,8 +17,8 @@ inline std::string MapText(int count, const std::string& records, const std::str
 
 // A P1 cell of 10 x 12 x 14 A with right angles, grid g, identity listed once.
 inline std::string P1Tail(int nx, int ny, int nz) {
-  return "10.0 12.0 14.0 90.0 90.0 90.0\n" + std::to_string(nx) + " " + std::to_string(ny) + " " +
-         std::to_string(nz) + "\n1 0 0\n1 0 0 0 1 0 0 0 1 0 0 0\n";
+  return "10.0 12.0 14.0 90.0 90.0 90.0\n" + std::to_string(nx) + " " + std::to_string(ny) + " " + std::to_string(nz) +
+         "\n1 0 0\n1 0 0 0 1 0 0 0 1 0 0 0\n";
 }
 
 inline constexpr const char* kConZ = "0 0 1\n20\n0\n123.5\n";

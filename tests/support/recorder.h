@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "view/platform.h"
+#include "state/platform.h"
 
 namespace pyk::test {
 

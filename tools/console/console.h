@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "view/platform.h"
+#include "state/platform.h"
 
 namespace pyk {
 

@@ -7,15 +7,15 @@
 #include <string>
 #include <string_view>
 
-#include "console.h"
-#include "section_options.h"
 #include "map/reader.h"
-#include "offscreen.h"
 #include "render/bmp.h"
 #include "render/colors.h"
 #include "render/material.h"
 #include "render/scene.h"
 #include "settings/startup.h"
+#include "tools/console/console.h"
+#include "tools/console/section_options.h"
+#include "tools/render/offscreen.h"
 #include "views3d/surface.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Qt's offscreen surface and a framebuffer object, as the viewer's widget has.
-#include "offscreen.h"
+#include "tools/render/offscreen.h"
 
 #include <QOffscreenSurface>
 #include <QOpenGLContext>

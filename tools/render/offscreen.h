@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "gl_process.h"
+#include "app/gl_process.h"
 
 namespace pyk {
 

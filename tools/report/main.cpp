@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <string_view>
 
-#include "console.h"
-#include "section_options.h"
-#include "map/messages.h"
+#include "map/map_messages.h"
 #include "map/reader.h"
 #include "map/report.h"
 #include "settings/startup.h"
+#include "tools/console/console.h"
+#include "tools/console/section_options.h"
 
 namespace {
 

@@ -1,14 +1,13 @@
 // Direct summation of atomic densities over neighbouring cells.
-#include "density.h"
+#include "tools/samplemap/density.h"
 
 #include <cmath>
 
-#include "lattice_images.h"
+#include "tools/samplemap/lattice_images.h"
 
 namespace pyk::sample {
 
-DensityModel MakeDensityModel(const Cell& cell, const std::vector<CellAtom>& atoms,
-                              double cutoff) {
+DensityModel MakeDensityModel(const Cell& cell, const std::vector<CellAtom>& atoms, double cutoff) {
   DensityModel m{CellMetric(cell), cutoff, CellF000(atoms), {}};
   for (const CellAtom& a : atoms) {
     DensityModel::Atom g{{a.frac[0], a.frac[1], a.frac[2]}, {}};

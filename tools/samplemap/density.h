@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "cell.h"
-#include "structure.h"
+#include "tools/samplemap/cell.h"
+#include "tools/samplemap/structure.h"
 
 namespace pyk::sample {
 
@@ -22,8 +22,7 @@ struct DensityModel {
   std::vector<Atom> atoms;
 };
 
-DensityModel MakeDensityModel(const Cell& cell, const std::vector<CellAtom>& atoms,
-                              double cutoff = kCutoffAngstrom);
+DensityModel MakeDensityModel(const Cell& cell, const std::vector<CellAtom>& atoms, double cutoff = kCutoffAngstrom);
 
 // rho at a fractional position (any cell), e/A^3, summed over every atom image
 // within the cutoff.

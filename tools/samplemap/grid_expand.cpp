@@ -1,10 +1,9 @@
 // Image generation, expansion to the full grid and asymmetric-set selection.
-#include "grid_expand.h"
+#include "tools/samplemap/grid_expand.h"
 
 namespace pyk::sample {
 
-void ImagesOf(const MapData& m, const std::array<int, 3>& p,
-              std::vector<std::array<int, 3>>* out) {
+void ImagesOf(const MapData& m, const std::array<int, 3>& p, std::vector<std::array<int, 3>>* out) {
   out->clear();
   out->push_back(p);
   for (const GridOp& op : m.ops) {

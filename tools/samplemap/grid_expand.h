@@ -5,22 +5,21 @@
 #include <cstdint>
 #include <vector>
 
-#include "map_data.h"
+#include "tools/samplemap/map_data.h"
 
 namespace pyk::sample {
 
 // The images of grid point p in the order the rule adds them: p; then for each
 // operation q = op(p), and for each lattice translation q + L and, with the
 // centrosymmetry flag, -(q + L). Not reduced into the cell.
-void ImagesOf(const MapData& m, const std::array<int, 3>& p,
-              std::vector<std::array<int, 3>>* out);
+void ImagesOf(const MapData& m, const std::array<int, 3>& p, std::vector<std::array<int, 3>>* out);
 
 // Index of a point reduced into the cell (x fastest).
 int64_t CellIndex(const int grid[3], const std::array<int, 3>& p);
 
 struct ExpandedMap {
   int grid[3];
-  std::vector<double> a, b;   // values, x fastest; b empty for one column
+  std::vector<double> a, b;  // values, x fastest; b empty for one column
   std::vector<uint8_t> set;  // 1 where some image landed
 };
 

@@ -1,7 +1,7 @@
 // Conversion of fractional operations to grid operations in either file style.
-#include "grid_symmetry.h"
+#include "tools/samplemap/grid_symmetry.h"
 
-#include "space_group.h"
+#include "tools/samplemap/space_group.h"
 
 namespace pyk::sample {
 

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "map_data.h"
-#include "symop.h"
+#include "tools/samplemap/map_data.h"
+#include "tools/samplemap/symop.h"
 
 namespace pyk::sample {
 

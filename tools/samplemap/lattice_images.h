@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "cell.h"
+#include "tools/samplemap/cell.h"
 
 namespace pyk::sample {
 

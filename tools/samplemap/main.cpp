@@ -5,7 +5,7 @@
 #include <string>
 #include <system_error>
 
-#include "samples.h"
+#include "tools/samplemap/samples.h"
 
 namespace {
 
@@ -34,8 +34,7 @@ int main(int argc, char** argv) {
   std::error_code ec;
   std::filesystem::create_directories(dir, ec);
   if (ec) {
-    std::fprintf(stderr, "pyknoscope-samplemap: cannot create %s: %s\n", dir.c_str(),
-                 ec.message().c_str());
+    std::fprintf(stderr, "pyknoscope-samplemap: cannot create %s: %s\n", dir.c_str(), ec.message().c_str());
     return 1;
   }
   std::string failed;

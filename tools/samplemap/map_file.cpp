@@ -1,5 +1,5 @@
 // Map files: title, count, records, cell, grid, operations, lattice translations.
-#include "map_file.h"
+#include "tools/samplemap/map_file.h"
 
 #include <cstdio>
 
@@ -37,14 +37,13 @@ std::string FormatMapFile(const MapData& m) {
       Append(out, "%d %d %d %.6f\n", p[0], p[1], p[2], m.densityA[i]);
     }
   }
-  Append(out, "%.4f %.4f %.4f %.3f %.3f %.3f\n", m.cell[0], m.cell[1], m.cell[2], m.cell[3],
-         m.cell[4], m.cell[5]);
+  Append(out, "%.4f %.4f %.4f %.3f %.3f %.3f\n", m.cell[0], m.cell[1], m.cell[2], m.cell[3], m.cell[4], m.cell[5]);
   Append(out, "%d %d %d\n", m.grid[0], m.grid[1], m.grid[2]);
   Append(out, "%zu %d %zu\n", m.ops.size(), m.centro, m.lattice.size());
   for (const GridOp& op : m.ops) {
     const int* r = op.rot;
-    Append(out, "%d %d %d %d %d %d %d %d %d %d %d %d\n", r[0], r[1], r[2], r[3], r[4], r[5], r[6],
-           r[7], r[8], op.trans[0], op.trans[1], op.trans[2]);
+    Append(out, "%d %d %d %d %d %d %d %d %d %d %d %d\n", r[0], r[1], r[2], r[3], r[4], r[5], r[6], r[7], r[8],
+           op.trans[0], op.trans[1], op.trans[2]);
   }
   for (const auto& l : m.lattice) Append(out, "%d %d %d\n", l[0], l[1], l[2]);
   return out;
@@ -52,17 +51,12 @@ std::string FormatMapFile(const MapData& m) {
 
 std::string FormatConFile(const ConData& c) {
   std::string out;
-  Append(out, "%g %g %g\n%d\n%d\n%.2f\n", c.hkl[0], c.hkl[1], c.hkl[2], c.levels, c.mapType,
-         c.f000);
+  Append(out, "%g %g %g\n%d\n%d\n%.2f\n", c.hkl[0], c.hkl[1], c.hkl[2], c.levels, c.mapType, c.f000);
   return out;
 }
 
-bool WriteMapFile(const std::string& path, const MapData& m) {
-  return WriteText(path, FormatMapFile(m));
-}
+bool WriteMapFile(const std::string& path, const MapData& m) { return WriteText(path, FormatMapFile(m)); }
 
-bool WriteConFile(const std::string& path, const ConData& c) {
-  return WriteText(path, FormatConFile(c));
-}
+bool WriteConFile(const std::string& path, const ConData& c) { return WriteText(path, FormatConFile(c)); }
 
 }  // namespace pyk::sample

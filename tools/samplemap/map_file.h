@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "map_data.h"
+#include "tools/samplemap/map_data.h"
 
 namespace pyk::sample {
 

@@ -1,5 +1,5 @@
 // Patterson sums over binned interatomic vectors with tabulated pair profiles.
-#include "patterson.h"
+#include "tools/samplemap/patterson.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,15 +19,13 @@ void Cartesian(const Metric& m, const double f[3], double c[3]) {
 
 // Convolution of A1 exp(-p1 r^2) and A2 exp(-p2 r^2):
 // A1 A2 (pi / (p1 + p2))^(3/2) exp(-p1 p2 / (p1 + p2) r^2).
-void FillProfile(const Gaussian* g1, const Gaussian* g2, double step, double scale,
-                 double* table) {
+void FillProfile(const Gaussian* g1, const Gaussian* g2, double step, double scale, double* table) {
   Gaussian terms[kAtomGaussians * kAtomGaussians];
   int n = 0;
   for (int k = 0; k < kAtomGaussians; ++k)
     for (int l = 0; l < kAtomGaussians; ++l) {
       const double p = g1[k].expo + g2[l].expo;
-      terms[n++] = {scale * g1[k].amp * g2[l].amp * std::pow(std::numbers::pi / p, 1.5),
-                    g1[k].expo * g2[l].expo / p};
+      terms[n++] = {scale * g1[k].amp * g2[l].amp * std::pow(std::numbers::pi / p, 1.5), g1[k].expo * g2[l].expo / p};
     }
   for (int i = 0; i <= kPattersonTableIntervals; ++i) {
     const double r = i * step;
@@ -39,8 +37,7 @@ void FillProfile(const Gaussian* g1, const Gaussian* g2, double step, double sca
 
 }  // namespace
 
-PattersonModel MakePattersonModel(const Cell& cell, const std::vector<CellAtom>& atoms,
-                                  double cutoff) {
+PattersonModel MakePattersonModel(const Cell& cell, const std::vector<CellAtom>& atoms, double cutoff) {
   PattersonModel m{};
   m.metric = CellMetric(cell);
   m.cutoff = cutoff;
@@ -60,15 +57,13 @@ PattersonModel MakePattersonModel(const Cell& cell, const std::vector<CellAtom>&
     for (int j = i; j < sites; ++j) {
       const int off = static_cast<int>(m.tables.size());
       m.tables.resize(m.tables.size() + width);
-      FillProfile(&gauss[i * kAtomGaussians], &gauss[j * kAtomGaussians], m.step, 1.0 / v,
-                  &m.tables[off]);
+      FillProfile(&gauss[i * kAtomGaussians], &gauss[j * kAtomGaussians], m.step, 1.0 / v, &m.tables[off]);
       tableOf[i * sites + j] = tableOf[j * sites + i] = off;
     }
 
   // Bins about 1.5 A wide; a lookup skips bins that lie wholly beyond the cutoff.
   const double edge[3] = {cell.a, cell.b, cell.c};
-  for (int i = 0; i < 3; ++i)
-    m.bins[i] = std::clamp(static_cast<int>(std::lround(edge[i] / 1.5)), 1, 64);
+  for (int i = 0; i < 3; ++i) m.bins[i] = std::clamp(static_cast<int>(std::lround(edge[i] / 1.5)), 1, 64);
   m.binRadius = 0;
   for (int sy = -1; sy <= 1; sy += 2)
     for (int sz = -1; sz <= 1; sz += 2) {
@@ -89,8 +84,7 @@ PattersonModel MakePattersonModel(const Cell& cell, const std::vector<CellAtom>&
         p.v[k] = b.frac[k] - a.frac[k];
         p.v[k] -= std::floor(p.v[k]);
       }
-      p.bin = (BinOf(p.v[2], m.bins[2]) * m.bins[1] + BinOf(p.v[1], m.bins[1])) * m.bins[0] +
-              BinOf(p.v[0], m.bins[0]);
+      p.bin = (BinOf(p.v[2], m.bins[2]) * m.bins[1] + BinOf(p.v[1], m.bins[1])) * m.bins[0] + BinOf(p.v[0], m.bins[0]);
       raw.push_back(p);
       ++count[p.bin + 1];
     }
@@ -134,10 +128,8 @@ double PattersonAt(const PattersonModel& m, const double u[3]) {
       for (int bx = lo[0]; bx <= hi[0]; ++bx) {
         const int sx = FloorDiv(bx, m.bins[0]), wx = bx - sx * m.bins[0];
         // u relative to the whole-cell shift, and the bin's centre.
-        const double shift[3] = {static_cast<double>(sx), static_cast<double>(sy),
-                                 static_cast<double>(sz)};
-        const double centre[3] = {(bx + 0.5) / m.bins[0], (by + 0.5) / m.bins[1],
-                                  (bz + 0.5) / m.bins[2]};
+        const double shift[3] = {static_cast<double>(sx), static_cast<double>(sy), static_cast<double>(sz)};
+        const double centre[3] = {(bx + 0.5) / m.bins[0], (by + 0.5) / m.bins[1], (bz + 0.5) / m.bins[2]};
         double s[3], c[3];
         Cartesian(m.metric, shift, s);
         Cartesian(m.metric, centre, c);

@@ -1,14 +1,14 @@
 // Sample maps: rock salt, silicon and aspirin (Fc, Fo-Fc, Patterson, two-column).
-#include "samples.h"
+#include "tools/samplemap/samples.h"
 
 #include <memory>
 
-#include "density.h"
-#include "grid_expand.h"
-#include "map_file.h"
-#include "patterson.h"
-#include "space_group.h"
-#include "structures.h"
+#include "tools/samplemap/density.h"
+#include "tools/samplemap/grid_expand.h"
+#include "tools/samplemap/map_file.h"
+#include "tools/samplemap/patterson.h"
+#include "tools/samplemap/space_group.h"
+#include "tools/samplemap/structures.h"
 
 namespace pyk::sample {
 
@@ -30,8 +30,7 @@ MapData CubicFcMap(const CrystalStructure& s, int n, OpStyle style, const char* 
   MapData m;
   Model model;
   const int grid[3] = {n, n, n};
-  if (!LoadModel(s, &model) || !MapSkeleton(title, s.cell, model.group, style, grid, &m))
-    return MapData{};
+  if (!LoadModel(s, &model) || !MapSkeleton(title, s.cell, model.group, style, grid, &m)) return MapData{};
   const auto density = std::make_shared<DensityModel>(MakeDensityModel(s.cell, model.atoms));
   FillValues([density](const double f[3]) { return FcDensityAt(*density, f); }, nullptr, &m);
   return m;
@@ -50,8 +49,8 @@ ConData Con(double h, double k, double l, int type, double f000) {
 
 }  // namespace
 
-bool MapSkeleton(const std::string& title, const Cell& cell, const std::vector<SymOp>& group,
-                 OpStyle style, const int grid[3], MapData* m) {
+bool MapSkeleton(const std::string& title, const Cell& cell, const std::vector<SymOp>& group, OpStyle style,
+                 const int grid[3], MapData* m) {
   MapData out;
   out.title = title;
   const double c[6] = {cell.a, cell.b, cell.c, cell.alpha, cell.beta, cell.gamma};
@@ -95,12 +94,9 @@ AspirinFunctions MakeAspirinFunctions() {
   const Cell& cell = Aspirin().cell;
   const auto rho = std::make_shared<DensityModel>(MakeDensityModel(cell, truth.atoms));
   const auto rhoMoved = std::make_shared<DensityModel>(MakeDensityModel(cell, moved.atoms));
-  const auto patt =
-      std::make_shared<PattersonModel>(MakePattersonModel(cell, truth.atoms, kCutoffAngstrom));
+  const auto patt = std::make_shared<PattersonModel>(MakePattersonModel(cell, truth.atoms, kCutoffAngstrom));
   out.fc = [rho](const double f[3]) { return FcDensityAt(*rho, f); };
-  out.difference = [rho, rhoMoved](const double f[3]) {
-    return DensityAt(*rho, f) - DensityAt(*rhoMoved, f);
-  };
+  out.difference = [rho, rhoMoved](const double f[3]) { return DensityAt(*rho, f) - DensityAt(*rhoMoved, f); };
   out.patterson = [patt](const double f[3]) { return PattersonAt(*patt, f); };
   out.f000 = rho->f000;
   return out;
@@ -129,18 +125,14 @@ bool BuildSamples(std::vector<SampleFile>* out) {
     int type;
   };
   const Sample samples[] = {
-      {"aspirin.fou", "aspirin.con",
-       "Aspirin P21/c (Wilson 2002, 100 K), Fc map (e/A^3, F000 omitted)", &group,
+      {"aspirin.fou", "aspirin.con", "Aspirin P21/c (Wilson 2002, 100 K), Fc map (e/A^3, F000 omitted)", &group,
        OpStyle::kExplicit, &fn.fc, nullptr, kMapFc},
-      {"aspirin-diff.fou", "aspirin-diff.con",
-       "Aspirin P21/c, Fo-Fc: model with O4 moved 0.40 A along a (e/A^3)", &group,
-       OpStyle::kCentroFlag, &fn.difference, nullptr, kMapFoFc},
-      {"aspirin-patt.fou", "aspirin-patt.con",
-       "Aspirin P21/c, Patterson map, F000 term omitted (e^2/A^6), Laue 2/m", &laue,
-       OpStyle::kCentroFlag, &fn.patterson, nullptr, kMapPatterson},
-      {"aspirin-two.den", "aspirin-two.con",
-       "Aspirin P21/c, columns: Fc and Fo-Fc (O4 moved 0.40 A along a), e/A^3", &group,
-       OpStyle::kExplicit, &fn.fc, &fn.difference, kMapFc},
+      {"aspirin-diff.fou", "aspirin-diff.con", "Aspirin P21/c, Fo-Fc: model with O4 moved 0.40 A along a (e/A^3)",
+       &group, OpStyle::kCentroFlag, &fn.difference, nullptr, kMapFoFc},
+      {"aspirin-patt.fou", "aspirin-patt.con", "Aspirin P21/c, Patterson map, F000 term omitted (e^2/A^6), Laue 2/m",
+       &laue, OpStyle::kCentroFlag, &fn.patterson, nullptr, kMapPatterson},
+      {"aspirin-two.den", "aspirin-two.con", "Aspirin P21/c, columns: Fc and Fo-Fc (O4 moved 0.40 A along a), e/A^3",
+       &group, OpStyle::kExplicit, &fn.fc, &fn.difference, kMapFc},
   };
   for (const Sample& s : samples) {
     SampleFile f{s.map, s.con, {}, Con(0, 1, 0, s.type, fn.f000)};

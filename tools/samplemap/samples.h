@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "grid_symmetry.h"
-#include "map_data.h"
-#include "structure.h"
-#include "symop.h"
+#include "tools/samplemap/grid_symmetry.h"
+#include "tools/samplemap/map_data.h"
+#include "tools/samplemap/structure.h"
+#include "tools/samplemap/symop.h"
 
 namespace pyk::sample {
 
@@ -17,8 +17,8 @@ using MapFunction = std::function<double(const double frac[3])>;
 
 // Symmetry-unique records (some shifted by whole cells) for the group on the
 // grid, with cell and operations set. False if the grid cannot carry the group.
-bool MapSkeleton(const std::string& title, const Cell& cell, const std::vector<SymOp>& group,
-                 OpStyle style, const int grid[3], MapData* m);
+bool MapSkeleton(const std::string& title, const Cell& cell, const std::vector<SymOp>& group, OpStyle style,
+                 const int grid[3], MapData* m);
 // Evaluates f (and g, for a second column, if given) at every record.
 void FillValues(const MapFunction& f, const MapFunction& g, MapData* m);
 

@@ -1,5 +1,5 @@
 // Group closure and the decompositions the map file's operation list needs.
-#include "space_group.h"
+#include "tools/samplemap/space_group.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "symop.h"
+#include "tools/samplemap/symop.h"
 
 namespace pyk::sample {
 

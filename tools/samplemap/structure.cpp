@@ -1,5 +1,5 @@
 // Filling the unit cell from the asymmetric unit.
-#include "structure.h"
+#include "tools/samplemap/structure.h"
 
 #include <cmath>
 
@@ -24,8 +24,7 @@ bool SamePosition(const double a[3], const double b[3]) {
 
 }  // namespace
 
-bool FillCell(const CrystalStructure& s, const std::vector<SymOp>& group,
-              std::vector<CellAtom>* atoms) {
+bool FillCell(const CrystalStructure& s, const std::vector<SymOp>& group, std::vector<CellAtom>* atoms) {
   std::vector<CellAtom> out;
   for (size_t k = 0; k < s.sites.size(); ++k) {
     const AtomSite& site = s.sites[k];

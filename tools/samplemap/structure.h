@@ -3,9 +3,9 @@
 
 #include <vector>
 
-#include "cell.h"
-#include "scattering.h"
-#include "symop.h"
+#include "tools/samplemap/cell.h"
+#include "tools/samplemap/scattering.h"
+#include "tools/samplemap/symop.h"
 
 namespace pyk::sample {
 
@@ -33,8 +33,7 @@ struct CellAtom {
 // Every symmetry image of every site inside one cell, each once (images of
 // atoms on special positions coincide and are merged). False if a site names
 // an unknown scattering factor.
-bool FillCell(const CrystalStructure& s, const std::vector<SymOp>& group,
-              std::vector<CellAtom>* atoms);
+bool FillCell(const CrystalStructure& s, const std::vector<SymOp>& group, std::vector<CellAtom>* atoms);
 
 // F(000): the sum of f(0) over the cell's atoms, in electrons.
 double CellF000(const std::vector<CellAtom>& atoms);

@@ -1,7 +1,7 @@
 // The published crystal structures the samples are computed from.
 #pragma once
 
-#include "structure.h"
+#include "tools/samplemap/structure.h"
 
 namespace pyk::sample {
 
@@ -14,7 +14,7 @@ const CrystalStructure& Silicon();
 const CrystalStructure& Aspirin();
 
 // The aspirin site displaced for the difference map, and the displacement.
-constexpr int kAspirinMovedSite = 12;  // O4, the acetyl carbonyl oxygen
+constexpr int kAspirinMovedSite = 12;           // O4, the acetyl carbonyl oxygen
 constexpr double kAspirinShiftAngstrom = 0.40;  // along a
 // Aspirin with that site moved.
 const CrystalStructure& AspirinMoved();

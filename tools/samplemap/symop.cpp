@@ -1,5 +1,5 @@
 // Parsing, composition and comparison of symmetry operations.
-#include "symop.h"
+#include "tools/samplemap/symop.h"
 
 #include <cctype>
 
@@ -117,8 +117,7 @@ bool SameOp(const SymOp& a, const SymOp& b) {
 
 int Determinant(const SymOp& op) {
   const auto& r = op.r;
-  return r[0][0] * (r[1][1] * r[2][2] - r[1][2] * r[2][1]) -
-         r[0][1] * (r[1][0] * r[2][2] - r[1][2] * r[2][0]) +
+  return r[0][0] * (r[1][1] * r[2][2] - r[1][2] * r[2][1]) - r[0][1] * (r[1][0] * r[2][2] - r[1][2] * r[2][0]) +
          r[0][2] * (r[1][0] * r[2][1] - r[1][1] * r[2][0]);
 }
 

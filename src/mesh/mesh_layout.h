@@ -42,7 +42,7 @@ struct MeshLayout {
   // The viewer counts from 1: grid point (i, j) is its (i + 1, j + 1), so
   // the lines u = 1 and v = 1 it labels are the section's border.
   float axis[6] = {};
-  float view[6] = {};  // e1..e6: centre, perspective factor, screen position of the centre
+  float view[6] = {};     // e1..e6: centre, perspective factor, screen position of the centre
   float heightScale = 0;  // model height per unit of input value
   MeshRotation rotation;
   // The foot of the eye on the base plane, in grid coordinates (u, v).

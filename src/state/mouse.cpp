@@ -1,5 +1,5 @@
 // Drag arithmetic: 0.36 degree, 0.01 unit or 0.1 zoom unit per pixel.
-#include "view/mouse.h"
+#include "state/mouse.h"
 
 namespace pyk {
 
@@ -26,11 +26,8 @@ void ApplyMouseDrag(ViewState& s, int mode, int x0, int x1, int y0, int y1) {
       s.m_fTransX = static_cast<float>(s.m_fTransX + dx / 100.0);
       s.m_fTransY = static_cast<float>(s.m_fTransY - dy / 100.0);
       break;
-    case kZoom:
-      s.m_fTransZ = static_cast<float>(s.m_fTransZ + (dx - dy) / 10.0);
-      break;
-    default:
-      break;
+    case kZoom: s.m_fTransZ = static_cast<float>(s.m_fTransZ + (dx - dy) / 10.0); break;
+    default: break;
   }
 }
 

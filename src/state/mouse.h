@@ -1,7 +1,7 @@
 // The model transform's response to a mouse drag step.
 #pragma once
 
-#include "view/state.h"
+#include "state/view_state.h"
 
 namespace pyk {
 
@@ -12,8 +12,6 @@ enum MouseMode : int { kRotation = 0, kTranslation = 1, kZoom = 2 };
 void ApplyMouseDrag(ViewState& s, int mode, int x0, int x1, int y0, int y1);
 
 // A mouse coordinate as the platform's 16-bit message field carries it.
-inline int SignedMouseCoordinate(int raw) {
-  return static_cast<int16_t>(static_cast<uint16_t>(raw & 0xFFFF));
-}
+inline int SignedMouseCoordinate(int raw) { return static_cast<int16_t>(static_cast<uint16_t>(raw & 0xFFFF)); }
 
 }  // namespace pyk

@@ -9,15 +9,15 @@
 namespace pyk {
 
 // Capacities of the record.
-constexpr int kMaxPoints = 1000000;       // density records of one map
-constexpr int kMaxSymOps = 48;            // symmetry operations
-constexpr int kMaxLattice = 4;            // lattice (centring) translations
-constexpr int kMaxGrid = 149;             // grid divisions along an in-plane axis
+constexpr int kMaxPoints = 1000000;         // density records of one map
+constexpr int kMaxSymOps = 48;              // symmetry operations
+constexpr int kMaxLattice = 4;              // lattice (centring) translations
+constexpr int kMaxGrid = 149;               // grid divisions along an in-plane axis
 constexpr int kSectionSize = kMaxGrid + 1;  // samples along a section axis
 constexpr int kMaxSectionPoints = 1000000;  // points collected on one section
-constexpr int kMaxMeshRecords = 30000;    // mesh records (entry 0 never written)
-constexpr int kPathSize = 140;            // path buffers, terminating zero included
-constexpr int kMaxPath = kPathSize - 1;   // longest path that fits
+constexpr int kMaxMeshRecords = 30000;      // mesh records (entry 0 never written)
+constexpr int kPathSize = 140;              // path buffers, terminating zero included
+constexpr int kMaxPath = kPathSize - 1;     // longest path that fits
 
 // Display modes (m_nViewMode) and planes (m_nPlane).
 enum ViewMode : int { kContour = 0, k3dContour = 1, k3dMesh = 2 };

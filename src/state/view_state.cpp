@@ -1,5 +1,5 @@
 // Allocation and the viewing-state reset of the view's record.
-#include "view/state.h"
+#include "state/view_state.h"
 
 #include <cstdlib>
 #include <utility>

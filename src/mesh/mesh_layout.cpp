@@ -1,5 +1,5 @@
 // Placement of the section in the model and of the model's picture in the client area.
-#include "mesh/layout.h"
+#include "mesh/mesh_layout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -68,8 +68,7 @@ int LayoutMesh(const MeshInput& in, MeshLayout* layout, std::string* error) {
   for (size_t k = 0; k < count; ++k) {
     L.z[k] = in.values[k] * L.heightScale;
     if (!std::isfinite(L.z[k])) {
-      return MeshFail(error, "meshinp: value %zu (%g) gives a height beyond the float range",
-                      k + 1, in.values[k]);
+      return MeshFail(error, "meshinp: value %zu (%g) gives a height beyond the float range", k + 1, in.values[k]);
     }
     lowest = k == 0 ? L.z[k] : std::min(lowest, L.z[k]);
   }

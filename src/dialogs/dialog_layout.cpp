@@ -1,4 +1,4 @@
-#include "layout.h"
+#include "dialogs/dialog_layout.h"
 
 #include <QFontMetrics>
 #include <QLabel>

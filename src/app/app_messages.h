@@ -15,8 +15,8 @@ inline constexpr const char* kMapSuffix = "den";
 inline constexpr const char* kMapFilter = "Map files (*.fou,*.den) (*.fou *.den)";
 
 // Width templates of the six value panes, in their order.
-inline constexpr const char* kPaneTemplates[6] = {"Min=           ", "Max=          ", "Sect=     ",
-                                                  "No=   ",          "z=         ",    "dz=         "};
+inline constexpr const char* kPaneTemplates[6] = {
+    "Min=           ", "Max=          ", "Sect=     ", "No=   ", "z=         ", "dz=         "};
 
 // The message area while the contour step gives more levels than are drawn.
 inline constexpr const char* kLevelsCapped = "Contour levels capped at %d: the highest levels are not drawn";
