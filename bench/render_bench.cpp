@@ -16,7 +16,7 @@
 #include "render/contour.h"
 #include "render/gl.h"
 #include "render/material.h"
-#include "render/scene.h"
+#include "engine/scene.h"
 #include "settings/ini.h"
 #include "tools/render/offscreen.h"
 #include "views3d/surface.h"
@@ -76,7 +76,7 @@ std::unique_ptr<pyk::OffscreenGl>& Gl() {
 }
 
 void Frame(benchmark::State& st, pyk::ViewState& s, int mode, int gradient, pyk::ContourDrawing drawing,
-           void (*surface)(pyk::ViewState&) = pyk::Draw3DContour) {
+           bool surface = true) {
   if (!Gl()) {
     st.SkipWithError("no OpenGL context");
     return;
@@ -84,15 +84,14 @@ void Frame(benchmark::State& st, pyk::ViewState& s, int mode, int gradient, pyk:
   s.m_nViewMode = mode;
   s.m_bGradient = gradient;
   pyk::SetupLights(s);
-  const pyk::SceneModes modes{surface, nullptr, drawing};
+  const pyk::SceneOptions options{drawing, false, surface};
   for (auto _ : st) {
-    pyk::RenderScene(s, modes, nullptr);
+    pyk::RenderScene(s, nullptr, options);
     glFinish();
   }
   st.counters["levels"] = s.m_nContourLevels;
 }
-void Frame(benchmark::State& st, int mode, int gradient, pyk::ContourDrawing drawing,
-           void (*surface)(pyk::ViewState&) = pyk::Draw3DContour) {
+void Frame(benchmark::State& st, int mode, int gradient, pyk::ContourDrawing drawing, bool surface = true) {
   Frame(st, Section149(), mode, gradient, drawing, surface);
 }
 
@@ -132,7 +131,7 @@ void BM_3dContour_Fast(benchmark::State& st) { Frame(st, pyk::k3dContour, 0, Con
 void BM_3dContour_EveryLevel(benchmark::State& st) { Frame(st, pyk::k3dContour, 0, ContourDrawing::kEveryLevel); }
 // The 3D Contour frame without its surface: the lit contour map's share.
 void BM_3dContour_MapOnly(benchmark::State& st) {
-  Frame(st, pyk::k3dContour, static_cast<int>(st.range(0)), ContourDrawing::kFast, nullptr);
+  Frame(st, pyk::k3dContour, static_cast<int>(st.range(0)), ContourDrawing::kFast, false);
 }
 BENCHMARK(BM_3dContour_MapOnly)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ContourBands_Fast)->Unit(benchmark::kMillisecond);

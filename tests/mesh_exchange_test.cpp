@@ -7,7 +7,6 @@
 #include <functional>
 
 #include "support/maps.h"
-#include "views3d/mesh_exchange.h"
 
 namespace pyk::test {
 namespace {
@@ -22,31 +21,16 @@ class StandInPlatform : public RecordingPlatform {
   std::function<bool()> program;
 };
 
-// A 2 x 1 section of the state in folder dir, with the mesh paths there.
+// A 2 x 1 section with a height factor of 2 and the mesh paths in folder dir.
 std::unique_ptr<ViewState> MeshState(const TempDir& dir) {
-  auto s = FreshState();
+  auto s = ViewerSection(MeshInput{.param = 1, .distance = 30, .theta = 32, .phi = 60, .edgeU = 10, .edgeV = 12.5f,
+                                   .angle = 90, .width = 641, .height = 480, .minDensity = -0.5f, .maxDensity = 2.25f,
+                                   .nu = 2, .nv = 1, .values = {0, 1, -0.25f, 2.25f, 0, 1}});
+  s->m_fHeightScale = 2.0f;
   std::strcpy(s->m_szCurDir, dir.path().c_str());
   s->m_strMeshExe = dir.File("mesh");
   s->m_strMeshInp = dir.File("meshinp");
   s->m_strMeshOut = dir.File("meshout");
-  s->m_afMeshParam[0] = 1.0f;
-  s->m_afMeshParam[1] = 30.0f;
-  s->m_afMeshParam[2] = 32.0f;
-  s->m_afMeshParam[3] = 60.0f;
-  s->m_afEdge[0] = 10.0f;
-  s->m_afEdge[1] = 12.5f;
-  s->m_fPlaneAngle = 90.0f;
-  s->m_nClientWidth = 641;
-  s->m_nClientHeight = 480;
-  s->m_fMinDensity = -0.5f;
-  s->m_fMaxDensity = 2.25f;
-  s->m_nGridU = 2;
-  s->m_nGridV = 1;
-  s->m_fHeightScale = 2.0f;
-  const float values[3][2] = {{0.0f, 1.0f}, {-0.25f, 2.25f}, {0.0f, 1.0f}};
-  for (int i = 0; i < 3; ++i) {
-    for (int j = 0; j < 2; ++j) s->m_afSection[i][j] = values[i][j];
-  }
   return s;
 }
 
@@ -74,22 +58,25 @@ TEST(MeshExchange, WritesMeshinpLineByLine) {
 }
 
 TEST(MeshExchange, ReadsMeshoutRecords) {
-  const std::string longLine = std::string(150, '7') + "\n";  // 150 characters count as two records
+  const std::string header = "1 2 3 4 5 6 7 8 9 10 11 12\n";
+  std::string many = header;  // more records than the viewer keeps
+  for (int k = 1; k <= 30005; ++k) many += std::to_string(k) + " 0 1\n";
   const struct {
     const char* what;
     std::string text;
     int count;
-    float m1, e6;            // the first axis number and the last view number
-    float x1, y1, x3;        // records 1 and 3
+    float m1, e6;      // the first axis number and the last view number
+    float x1, y1, x3;  // records 1 and 3
   } rows[] = {
-      {"header on one line", "1 2 3 4 5 6 7 8 9 10 11 12\n10 20 1\n30 40 0\n50 60 1\n", 3, 1, 12, 10, 20, 50},
+      {"header on one line", header + "10 20 1\n30 40 0\n50 60 1\n", 3, 1, 12, 10, 20, 50},
       {"header over many lines, rest of line ignored", "1\n2\n3 4\n5 6 7 8 9 10\n11 12 99 99\n10 20 1\n", 1, 1, 12,
        10, 20, -1},
-      {"odd count kept", "1 2 3 4 5 6 7 8 9 10 11 12\n1 2 0\n3 4 0\n5 6 0\n", 3, 1, 12, 1, 2, 5},
-      // The long line's last 11 characters are read as record 3.
-      {"a long line is two records", "1 2 3 4 5 6 7 8 9 10 11 12\n1 2 0\n" + longLine, 3, 1, 12, 1, 2,
+      {"odd count kept", header + "1 2 0\n3 4 0\n5 6 0\n", 3, 1, 12, 1, 2, 5},
+      // 150 characters count as two records: the long line's last 11 are record 3.
+      {"a long line is two records", header + "1 2 0\n" + std::string(150, '7') + "\n", 3, 1, 12, 1, 2,
        77777777777.0f},
       {"empty file keeps the numbers", "", 0, -1, -1, -1, -1, -1},
+      {"at most 29,999 records", many, kMaxMeshRecords - 1, 1, 12, 1, 0, 3},
   };
   for (const auto& r : rows) {
     TempDir dir;
@@ -111,22 +98,8 @@ TEST(MeshExchange, ReadsMeshoutRecords) {
     EXPECT_EQ(s->m_afMeshX[1], r.x1) << r.what;
     EXPECT_EQ(s->m_afMeshY[1], r.y1) << r.what;
     EXPECT_EQ(s->m_afMeshX[3], r.x3) << r.what;
+    if (r.count > 3) EXPECT_EQ(s->m_afMeshX[r.count], static_cast<float>(r.count)) << r.what;
   }
-}
-
-TEST(MeshExchange, KeepsAtMost29999Records) {
-  TempDir dir;
-  auto s = MeshState(dir);
-  std::string text = "1 2 3 4 5 6 7 8 9 10 11 12\n";
-  for (int k = 1; k <= 30005; ++k) text += std::to_string(k) + " 0 1\n";
-  StandInPlatform p;
-  p.program = [&] {
-    WriteText(dir.File("meshout"), text);
-    return true;
-  };
-  EXPECT_EQ(CalculateMesh(*s, p), 0);
-  EXPECT_EQ(s->m_nMeshCount, kMaxMeshRecords - 1);
-  EXPECT_EQ(s->m_afMeshX[kMaxMeshRecords - 1], 29999.0f);
 }
 
 TEST(MeshExchange, FailuresNeverReadAnOldMeshout) {

@@ -1,5 +1,5 @@
 // Face, section, contour-density and height commands: state, recomputation and redraws.
-#include "map/navigation.h"
+#include "engine/navigation.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +10,6 @@
 
 namespace pyk::test {
 namespace {
-
-int g_meshCalls = 0;
-int g_meshResult = 0;
-int FakeMesh(ViewState&, Platform&) {
-  ++g_meshCalls;
-  return g_meshResult;
-}
 
 // A loaded 4 x 6 x 20 P1 map whose densities tell the grid plane: 100 x + 10 y + z.
 std::unique_ptr<ViewState> Loaded(const TempDir& dir) {
@@ -53,9 +46,9 @@ TEST(Navigation, SectionStepsHoldTheBoundsAndAlwaysRecompute) {
     s->m_afSection[0][0] = -1.0f;
     p.events.clear();
     if (r.up) {
-      OnSectionUp(*s, p, nullptr);
+      OnSectionUp(*s, p);
     } else {
-      OnSectionDown(*s, p, nullptr);
+      OnSectionDown(*s, p);
     }
     EXPECT_EQ(s->m_nSection, r.expected) << r.start;
     EXPECT_EQ(s->m_anSectionIndex[kPlane00L], r.expected);
@@ -69,32 +62,32 @@ TEST(Navigation, FacesCarryTheSectionNumberAndTheSameFaceDoesNothing) {
   auto s = Loaded(dir);
   RecordingPlatform p;
   s->m_nSection = 3;
-  OnFaceH(*s, p, nullptr);  // section 3 along x
+  OnFaceH(*s, p);  // section 3 along x
   EXPECT_EQ(s->m_nPlane, kPlaneH00);
   EXPECT_EQ(s->m_nSectionCount, 4);
   EXPECT_EQ(s->m_nGridU, 6);
   EXPECT_EQ(s->m_nGridV, 20);
   EXPECT_EQ(s->m_afSection[2][5], 325.0f);
-  OnFaceH(*s, p, nullptr);
-  OnFaceL(*s, p, nullptr);  // back: section 3 along z
+  OnFaceH(*s, p);
+  OnFaceL(*s, p);  // back: section 3 along z
   EXPECT_EQ(s->m_afSection[1][2], 123.0f);
-  OnFaceK(*s, p, nullptr);
+  OnFaceK(*s, p);
   EXPECT_EQ(s->m_afSection[2][4], 234.0f);
   EXPECT_EQ(p.events, std::vector<std::string>(3, "invalidate"));
   EXPECT_TRUE(FaceChecked(*s, kPlane0K0));
   EXPECT_FALSE(FaceChecked(*s, kPlane00L));
 
   // A number beyond the new face's count becomes the periodic equal that is drawn.
-  OnFaceL(*s, p, nullptr);
+  OnFaceL(*s, p);
   s->m_nSection = 18;
-  OnFaceH(*s, p, nullptr);  // 4 sections along x: 18 shows plane 2
+  OnFaceH(*s, p);  // 4 sections along x: 18 shows plane 2
   EXPECT_EQ(s->m_nSection, 2);
   EXPECT_EQ(s->m_anSectionIndex[kPlaneH00], 2);
   EXPECT_EQ(s->m_afSection[0][0], 200.0f);
-  OnSectionUp(*s, p, nullptr);
+  OnSectionUp(*s, p);
   EXPECT_EQ(s->m_nSection, 3);
   s->m_nSection = 4;
-  OnFaceL(*s, p, nullptr);  // within the count: kept
+  OnFaceL(*s, p);  // within the count: kept
   EXPECT_EQ(s->m_nSection, 4);
 }
 
@@ -102,23 +95,23 @@ TEST(Navigation, MeshModeRecalculatesAndRefusesContourDensity) {
   TempDir dir;
   auto s = Loaded(dir);
   RecordingPlatform p;
-  s->m_nViewMode = k3dMesh;
-  g_meshCalls = 0;
-  g_meshResult = 1;
-  OnSectionUp(*s, p, FakeMesh);
+  s->m_nViewMode = k3dMesh;  // no mesh program here: each recalculation fails with its message
+  OnSectionUp(*s, p);
   EXPECT_EQ(s->m_nStatus, 1);
-  OnHeightUp(*s, p, FakeMesh);
-  OnFaceH(*s, p, FakeMesh);
-  EXPECT_EQ(g_meshCalls, 3);
+  OnHeightUp(*s, p);
+  OnFaceH(*s, p);
   const float step = s->m_fContourStep;
   OnContourDensityUp(*s, p);
   OnContourDensityDown(*s, p);
   EXPECT_EQ(s->m_fContourStep, step);
   EXPECT_FALSE(ContourDensityEnabled(*s));
-  EXPECT_EQ(p.Messages(), std::vector<std::string>(2, "This mode not available !!!"));
+  const std::vector<std::string> expected = {"Mesh calculation failed !!!", "Mesh calculation failed !!!",
+                                             "Mesh calculation failed !!!", "This mode not available !!!",
+                                             "This mode not available !!!"};
+  EXPECT_EQ(p.Messages(), expected);
   s->m_nViewMode = k3dContour;
-  OnSectionUp(*s, p, FakeMesh);
-  EXPECT_EQ(g_meshCalls, 3);
+  OnSectionUp(*s, p);
+  EXPECT_EQ(p.Messages(), expected);
   EXPECT_EQ(s->m_nStatus, 0);
 }
 
@@ -133,9 +126,9 @@ TEST(Navigation, ContourDensityAndHeightFactors) {
   OnContourDensityUp(*s, p);
   EXPECT_EQ(s->m_fContourStep, static_cast<float>(1.05f * 0.9));
   EXPECT_EQ(s->m_nContourLevels, 33);
-  for (int i = 0; i < 3; ++i) OnHeightUp(*s, p, nullptr);
+  for (int i = 0; i < 3; ++i) OnHeightUp(*s, p);
   EXPECT_NEAR(s->m_fHeightScale, 1.331, 1e-6);
-  OnHeightDown(*s, p, nullptr);
+  OnHeightDown(*s, p);
   EXPECT_NEAR(s->m_fHeightScale, 1.331 * 0.9, 1e-6);
 }
 
@@ -143,10 +136,10 @@ TEST(Navigation, BeforeAnyMapTheViewStaysEmpty) {
   auto s = FreshState();
   s->m_nStatus = -1;
   RecordingPlatform p;
-  OnFaceH(*s, p, nullptr);
-  OnSectionUp(*s, p, nullptr);
-  OnSectionDown(*s, p, nullptr);
-  OnHeightUp(*s, p, nullptr);
+  OnFaceH(*s, p);
+  OnSectionUp(*s, p);
+  OnSectionDown(*s, p);
+  OnHeightUp(*s, p);
   EXPECT_EQ(s->m_nStatus, -1);
   EXPECT_EQ(s->m_nSection, 0);
   EXPECT_TRUE(p.events.empty());

@@ -34,7 +34,9 @@ TEST(Reader, TwoColumnTestLooksAtTheFifthToken) {
   for (const auto& r : rows) EXPECT_EQ(LooksTwoColumn(r.line), r.two) << r.line;
 }
 
-TEST(Reader, LoadsRecordsCellGridSymmetryAndSpacing) {
+// The records, cell, grid and operations themselves are compared with the C
+// stream's reading below.
+TEST(Reader, LoadsCountsRangeSpacingAndContourFile) {
   TempDir dir;
   auto s = FreshState();
   RecordingPlatform p;
@@ -43,17 +45,8 @@ TEST(Reader, LoadsRecordsCellGridSymmetryAndSpacing) {
       "10 12 14 90 100 110\n4 6 8\n2 1 1\n1 0 0 0 1 0 0 0 1 0 0 0\n-1 0 0 0 1 0 0 0 -1 0 3 4\n0 0 0\n";
   ASSERT_EQ(LoadText(*s, p, dir, MapText(3, records, tail)), 0);
   EXPECT_TRUE(p.events.empty());
-  EXPECT_EQ(s->m_nPoints, 3);
-  EXPECT_EQ(s->m_anPoint[2][0], -1);
-  EXPECT_EQ(s->m_anPoint[2][1], 14);
-  EXPECT_FLOAT_EQ(s->m_afDensity[1], -0.5f);
-  EXPECT_FLOAT_EQ(s->m_afCell[5], 110.0f);
-  EXPECT_EQ(s->m_anGrid[2], 8);
   EXPECT_EQ(s->m_nSymOps, 2);
   EXPECT_EQ(s->m_nCentro, 1);
-  EXPECT_EQ(s->m_anSymRot[1][2][2], -1);
-  EXPECT_EQ(s->m_anSymTrans[1][1], 3);
-  EXPECT_EQ(s->m_anSymTrans[1][2], 4);
   EXPECT_FLOAT_EQ(s->m_fMinDensity, -0.5f);
   EXPECT_FLOAT_EQ(s->m_fMaxDensity, 2.37f);
   EXPECT_FLOAT_EQ(s->m_fContourStep, 0.14f);  // 2.87 / 20 truncated to two decimals
@@ -82,15 +75,28 @@ TEST(Reader, TwoColumnFileShowsTheChosenColumn) {
   }
 }
 
-TEST(Reader, PlaneAndStartingSectionFollowHkl) {
+// Each line converts on its own (what does not convert keeps its value); the
+// indices choose the face and the starting section.
+TEST(Reader, ContourFileLinesAndTheFaceTheyChoose) {
   const struct {
-    const char* hkl;
-    int plane;
-    int index;
+    const char* con;
+    float h, k, l;
+    int levels, type;
+    float f000;
+    int plane, index;
   } rows[] = {
-      {"1 0 0", kPlaneH00, 0}, {"-1 0 0", kPlaneH00, 4}, {"0 2 0", kPlane0K0, 6},
-      {"0 1 0", kPlane0K0, 0}, {"0 0 1", kPlane00L, 0},  {"0 0 3", kPlane00L, 8},
-      {"1 1 0", kPlane0K0, 0},  // two non-zero: the previous plane stays (0 k 0 here)
+      {"1 0 0\n15\n1\n88.5\n", 1, 0, 0, 15, 1, 88.5f, kPlaneH00, 0},
+      {"-1 0 0\n20\n0\n100\n", -1, 0, 0, 20, 0, 100, kPlaneH00, 4},
+      {"0 2 0\n20\n0\n100\n", 0, 2, 0, 20, 0, 100, kPlane0K0, 6},
+      {"0 1 0\n20\n0\n100\n", 0, 1, 0, 20, 0, 100, kPlane0K0, 0},
+      {"0 0 1\n20\n0\n100\n", 0, 0, 1, 20, 0, 100, kPlane00L, 0},
+      {"0 0 3\n20\n0\n100\n", 0, 0, 3, 20, 0, 100, kPlane00L, 8},
+      // Two non-zero indices: the previous face stays (0 k 0 here).
+      {"1 1 0\n20\n0\n100\n", 1, 1, 0, 20, 0, 100, kPlane0K0, 0},
+      {"0 1\n15 junk\n2\n", 0, 1, 1, 15, 2, 230.0f, kPlane0K0, 0},
+      {"x\nx\nx\nx\n", 0, 0, 1, 32, 0, 230.0f, kPlane00L, 0},
+      {"0 0 1\r\n7\r\n", 0, 0, 1, 7, 0, 230.0f, kPlane00L, 0},
+      {"", 0, 0, 1, 32, 0, 230.0f, kPlane00L, 0},
   };
   for (const auto& r : rows) {
     TempDir dir;
@@ -98,13 +104,17 @@ TEST(Reader, PlaneAndStartingSectionFollowHkl) {
     s->m_nPlane = kPlane0K0;
     s->m_nSection = 25;
     RecordingPlatform p;
-    const std::string con = std::string(r.hkl) + "\n20\n0\n100\n";
-    ASSERT_EQ(LoadText(*s, p, dir, MapText(1, "0 0 0 1.0\n", P1Tail(4, 6, 8)), con.c_str()), 0);
-    EXPECT_EQ(s->m_nPlane, r.plane) << r.hkl;
-    EXPECT_EQ(s->m_anSectionIndex[r.plane], r.index) << r.hkl;
+    ASSERT_EQ(LoadText(*s, p, dir, MapText(1, "0 0 0 1.0\n", P1Tail(4, 6, 8)), r.con), 0) << r.con;
+    const float got[] = {s->m_afHkl[0], s->m_afHkl[1], s->m_afHkl[2], s->m_fF000};
+    const float want[] = {r.h, r.k, r.l, r.f000};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(got[i], want[i]) << r.con << " number " << i;
+    EXPECT_EQ(s->m_nContourLevels, r.levels) << r.con;
+    EXPECT_EQ(s->m_nMapType, r.type) << r.con;
+    EXPECT_EQ(s->m_nPlane, r.plane) << r.con;
+    EXPECT_EQ(s->m_anSectionIndex[r.plane], r.index) << r.con;
     // The section number names the section on screen.
-    EXPECT_EQ(s->m_nSection, r.index) << r.hkl;
-    EXPECT_EQ(s->m_nSectionCount, s->m_anGrid[r.plane]);
+    EXPECT_EQ(s->m_nSection, r.index) << r.con;
+    EXPECT_EQ(s->m_nSectionCount, s->m_anGrid[r.plane]) << r.con;
   }
 }
 
@@ -123,34 +133,6 @@ TEST(Reader, MissingContourFileAsksForConditions) {
     EXPECT_EQ(s->m_nContourLevels, ok ? 12 : 32);
     EXPECT_EQ(s->m_nPlane, kPlane00L);  // (0 0 1) kept
     EXPECT_STREQ(s->m_szConFile, dir.File("x.con").c_str());
-  }
-}
-
-TEST(Reader, CommandLineLoadsGiveTheMessagesInOrder) {
-  TempDir dir;
-  const std::string map = dir.File("m.fou");
-  WriteText(map, MapText(1, "0 0 0 1.0\n", P1Tail(2, 2, 2)));
-  WriteText(dir.File("given.con"), kConZ);
-  const struct {
-    std::vector<std::string> words;
-    int result;
-    std::vector<std::string> messages;
-  } rows[] = {
-      {{map, dir.File("r.fmap"), dir.File("given.con")}, 0, {}},
-      {{map}, -1, {"con file not found !!", "Data Input Error"}},
-      {{map, dir.File("r.fmap"), dir.File("none.con")}, -1, {"con file not found !!", "Data Input Error"}},
-      {{dir.File("none.fou")}, -1, {"fou file not found !!", "Data Input Error"}},
-      {{dir.path().string()}, -1, {"fou file not found !!", "Data Input Error"}},  // a folder
-      {{std::string(140, 'a')}, -1, {"Path longer than 139 characters: " + std::string(140, 'a'), "Data Input Error"}},
-  };
-  for (const auto& r : rows) {
-    auto s = FreshState();
-    RecordingPlatform p;
-    std::vector<std::string_view> words(r.words.begin(), r.words.end());
-    EXPECT_EQ(LoadFromArguments(*s, p, words.data(), static_cast<int>(words.size())), r.result);
-    EXPECT_EQ(p.Messages(), r.messages) << r.words[0];
-    EXPECT_EQ(s->m_nStatus, r.result);
-    EXPECT_EQ(s->m_bCommandLine, 1);
   }
 }
 
@@ -303,33 +285,6 @@ TEST(Reader, EachLoadDecidesItsContourFileAndColumns) {
   EXPECT_EQ(s->m_bTwoColumn, 1);
 }
 
-TEST(Reader, ContourFileLinesConvertOnTheirOwn) {
-  const struct {
-    const char* text;
-    float h, k, l;
-    int levels, type;
-    float f000;
-  } rows[] = {
-      {"1 0 0\n15\n1\n88.5\n", 1, 0, 0, 15, 1, 88.5f},
-      {"0 1\n15 junk\n2\n", 0, 1, 1, 15, 2, 230.0f},  // l and F(000) keep their values
-      {"x\nx\nx\nx\n", 0, 0, 1, 32, 0, 230.0f},
-      {"0 0 1\r\n7\r\n", 0, 0, 1, 7, 0, 230.0f},
-      {"", 0, 0, 1, 32, 0, 230.0f},
-  };
-  for (const auto& r : rows) {
-    TempDir dir;
-    WriteText(dir.File("c.con"), r.text);
-    auto s = FreshState();
-    ASSERT_TRUE(ReadConFile(*s, dir.File("c.con").c_str()));
-    EXPECT_EQ(s->m_afHkl[0], r.h) << r.text;
-    EXPECT_EQ(s->m_afHkl[1], r.k) << r.text;
-    EXPECT_EQ(s->m_afHkl[2], r.l) << r.text;
-    EXPECT_EQ(s->m_nContourLevels, r.levels) << r.text;
-    EXPECT_EQ(s->m_nMapType, r.type) << r.text;
-    EXPECT_EQ(s->m_fF000, r.f000) << r.text;
-  }
-}
-
 TEST(Paths, ReportContourAndPictureNamesDeriveFromTheFileName) {
   const struct {
     const char* map;
@@ -365,12 +320,6 @@ TEST(Paths, TooLongPathsAreRefusedWhole) {
   EXPECT_EQ(field[0], 'p');
   EXPECT_EQ(p.Messages(), std::vector<std::string>{"Path longer than 139 characters: " + std::string(140, 'q')});
 }
-
-}  // namespace
-}  // namespace pyk::test
-
-namespace pyk::test {
-namespace {
 
 TEST(Reader, MoreImagesOnOneSectionThanTheWorkListsHoldIsRefusedBeforeAsking) {
   for (int records : {2309, 2310}) {  // 433 images each: 999,797 and 1,000,230

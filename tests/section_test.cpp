@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <vector>
 
 #include "support/maps.h"
 
@@ -37,23 +36,6 @@ void AddOp(ViewState& s, const int r[9], const int t[3]) {
   const int op = s.m_nSymOps++;
   for (int k = 0; k < 9; ++k) s.m_anSymRot[op][k / 3][k % 3] = r[k];
   for (int c = 0; c < 3; ++c) s.m_anSymTrans[op][c] = t[c];
-}
-
-// The grid fill written literally: for every grid point, search the collected points in order.
-std::vector<float> LiteralFill(const ViewState& s, std::vector<float> before) {
-  const PlaneAxes ax = AxesOf(s.m_nPlane);
-  const int32_t* coord[3] = {s.m_anSecX, s.m_anSecY, s.m_anSecZ};
-  for (int v = 0; v < s.m_nGridV; ++v) {
-    for (int u = 0; u < s.m_nGridU; ++u) {
-      for (int n = 0; n < s.m_nSecCount; ++n) {
-        if (coord[ax.u][n] == u && coord[ax.v][n] == v) {
-          before[static_cast<size_t>(u * kSectionSize + v)] = s.m_afSecDensity[n];
-          break;
-        }
-      }
-    }
-  }
-  return before;
 }
 
 TEST(Section, RecordOutsideTheCellReachesItsReducedPoint) {
@@ -100,42 +82,6 @@ TEST(Section, GridIsClosedPeriodically) {
   for (int u = 0; u <= 4; ++u) EXPECT_EQ(s->m_afSection[u][6], s->m_afSection[u % 4][0]);
   EXPECT_EQ(s->m_afSection[4][6], s->m_afSection[0][0]);
   EXPECT_EQ(s->m_afSection[3][5], 35.0f);
-}
-
-TEST(Section, SymmetryExpansionEqualsTheLiteralSearch) {
-  // P2(1)/c-like operations with the centrosymmetry flag and two lattice translations.
-  auto s = Map(6, 8, 10);
-  const int id[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
-  const int screw[9] = {-1, 0, 0, 0, 1, 0, 0, 0, -1};
-  const int t0[3] = {0, 0, 0};
-  const int t1[3] = {0, 4, 5};
-  AddOp(*s, id, t0);
-  AddOp(*s, screw, t1);
-  s->m_nLattice = 2;
-  s->m_anLatticeTrans[1][0] = 3;
-  s->m_anLatticeTrans[1][1] = 4;
-  s->m_nCentro = 1;
-  int k = 0;
-  for (int x = -2; x < 4; ++x) {
-    for (int y = 0; y < 5; ++y) {
-      for (int z = 0; z < 11; ++z) AddRecord(*s, x, y, z, static_cast<float>(++k));
-    }
-  }
-  for (int plane : {kPlaneH00, kPlane0K0, kPlane00L}) {
-    s->m_nPlane = plane;
-    for (int index = 0; index <= s->m_anGrid[plane] + 1; ++index) {
-      s->m_anSectionIndex[plane] = index;
-      std::vector<float> before(s->m_afSection[0], s->m_afSection[0] + kSectionSize * kSectionSize);
-      ComputeSection(*s);
-      const auto expected = LiteralFill(*s, before);
-      for (int u = 0; u < s->m_nGridU; ++u) {
-        for (int v = 0; v < s->m_nGridV; ++v) {
-          ASSERT_EQ(s->m_afSection[u][v], expected[static_cast<size_t>(u * kSectionSize + v)])
-              << "plane " << plane << " index " << index << " at " << u << "," << v;
-        }
-      }
-    }
-  }
 }
 
 TEST(Section, IndexAtOrBeyondTheCountSelectsItsPeriodicEqual) {
@@ -211,20 +157,6 @@ TEST(Section, NothingIsComputedWithoutACompleteMap) {
   s->m_nStatus = -1;
   ComputeSection(*s);
   EXPECT_EQ(s->m_nStatus, -1);
-}
-
-TEST(Section, MaxSectionPointsCountsEveryImage) {
-  auto s = Map(2, 3, 4);
-  const int id[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
-  const int t0[3] = {0, 0, 0};
-  AddOp(*s, id, t0);
-  s->m_nLattice = 1;
-  s->m_nCentro = 1;
-  AddRecord(*s, 0, 0, 1, 1.0f);  // images (0,0,1) x3 and (0,0,-1)
-  AddRecord(*s, 1, 2, 1, 1.0f);
-  // Each record gives itself, its identity image, that image translated by
-  // 0 0 0 and the inverse; z = 1 collects the first three of both records.
-  EXPECT_EQ(MaxSectionPoints(*s), 6);
 }
 
 }  // namespace

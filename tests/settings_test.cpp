@@ -175,27 +175,3 @@ TEST(Settings, DefaultViewRereadsResetsReloadsAndRedrawsInOrder) {
 
 }  // namespace
 }  // namespace pyk::test
-
-namespace pyk::test {
-namespace {
-
-TEST(Settings, TheShippedSettingsFileReadsWhole) {
-  auto s = FreshState();
-  RecordingPlatform p;
-  std::strcpy(s->m_szIniPath, DataFile("Pyknoscope.ini").c_str());
-  ASSERT_EQ(ReadIniFile(*s, p), 0);
-  EXPECT_TRUE(p.events.empty());
-  // Every value line sits directly under its header, so each code lands in its own field.
-  const int codes[7] = {s->m_nContourBackColor, s->m_nPositiveColor, s->m_nNegativeColor, s->m_nFontColor,
-                        s->m_nFrameColor, s->m_nWallColor, s->m_nMeshColor};
-  const int expected[7] = {7, 4, 1, 0, 0, 2, 1};
-  for (int k = 0; k < 7; ++k) EXPECT_EQ(codes[k], expected[k]) << k;
-  EXPECT_GT(s->m_nWindowWidth, 0);
-  EXPECT_GT(s->m_fFovy, 0.0f);
-  EXPECT_LT(s->m_fEyeDistance, 0.0f);
-  EXPECT_FLOAT_EQ(s->m_afMeshParam[3], 60.0f);
-  EXPECT_EQ(s->m_nMouseMode, 0);
-}
-
-}  // namespace
-}  // namespace pyk::test

@@ -28,8 +28,6 @@ inline constexpr const char* kNoOpenGl =
 
 // The framework's failure when the first argument names no readable file.
 inline constexpr const char* kCannotOpenDocument = "Failed to open document.";
-// The text viewer could not be started for the report (otherwise unreported).
-inline constexpr const char* kTextViewerFailed = "Cannot start a text viewer for %s";
 
 // Saving and copying the picture.
 inline constexpr const char* kCaptureWarning =
@@ -37,10 +35,6 @@ inline constexpr const char* kCaptureWarning =
 inline constexpr const char* kBitmapSaveFailed = "BitMap file save failed !!!";
 inline constexpr const char* kBitmapSuffix = "bmp";
 inline constexpr const char* kBitmapFilter = "Bit Map File (*.bmp) (*.bmp);;PNG File (*.png) (*.png)";
-
-// The help page in the start-up folder, and the failure to show it.
-inline constexpr const char* kHelpPage = "/PyknoscopeHelp.html";
-inline constexpr const char* kHelpFailed = "Cannot execute html file !!!";
 
 inline constexpr const char* kUsage =
     "Usage: pyknoscope [MAP [REPORT [CON]]]\n"

@@ -11,11 +11,15 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
+#include <vector>
 
 #include "app/app_messages.h"
 #include "app/document.h"
 #include "app/view.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/color_setting_dialog.h"
+#include "dialogs/contour_separation_dialog.h"
 #include "render/contour.h"
 
 // The icons live in a static library, whose resource object the linker would
@@ -26,22 +30,15 @@ namespace pyk {
 
 namespace {
 
-bool Checkable(CommandId id) {
-  switch (id) {
-    case kCmdContour:
-    case kCmd3dContour:
-    case kCmdMesh:
-    case kCmdContourType:
-    case kCmdRotation:
-    case kCmdTranslation:
-    case kCmdZoom:
-    case kCmdFaceL:
-    case kCmdFaceH:
-    case kCmdFaceK:
-    case kCmdToolBar:
-    case kCmdStatusBar: return true;
-    default: return false;
+// The commands with a place in a bar (the toolbar or the context menu), in its order.
+std::vector<const Command*> InBarOrder(BarPlace Command::*place) {
+  std::vector<const Command*> rows;
+  for (const Command& c : Commands()) {
+    if ((c.*place).position > 0) rows.push_back(&c);
   }
+  std::sort(rows.begin(), rows.end(),
+            [place](const Command* a, const Command* b) { return (a->*place).position < (b->*place).position; });
+  return rows;
 }
 
 // The first local file of a drop, if any.
@@ -72,12 +69,12 @@ CMainFrame::CMainFrame(CPyknoscopeView* view, CPyknoscopeDoc* doc) : view_(view)
 }
 
 void CMainFrame::BuildActions() {
-  for (const CommandText& c : Commands()) {
+  for (const Command& c : Commands()) {
     QAction* a = new QAction(this);
     a->setStatusTip(c.prompt);
     if (c.tooltip != nullptr) a->setToolTip(c.tooltip);
     if (c.icon != nullptr) a->setIcon(QIcon(QString(":/icons/") + c.icon));
-    a->setCheckable(Checkable(c.id));
+    a->setCheckable(c.checked != nullptr);
     a->setData(static_cast<int>(c.id));
     // Check marks come from the state only: a click runs the command, and the
     // refresh afterwards sets the mark.
@@ -94,45 +91,43 @@ QAction* CMainFrame::action(CommandId id) const {
   return it == actions_.end() ? nullptr : it->second;
 }
 
+// Each menu takes the table's rows for it in order: a separator where the
+// group changes, a submenu for consecutive rows that name one.
 void CMainFrame::BuildMenus() {
-  QMenu* menu = nullptr;
-  QMenu* target = nullptr;
-  for (const MenuLine& line : MenuBarLayout()) {
-    switch (line.kind) {
-      case MenuLine::kMenu:
-        menu = menuBar()->addMenu(line.text);
-        target = menu;
-        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshActions);
-        break;
-      case MenuLine::kSubmenu:
-        target = menu->addMenu(line.text);
-        connect(target, &QMenu::aboutToShow, this, &CMainFrame::RefreshActions);
-        break;
-      case MenuLine::kEndSubmenu: target = menu; break;
-      case MenuLine::kSeparator: target->addSeparator(); break;
-      case MenuLine::kItem: {
-        // The menu shows its own text; the same action keeps the toolbar's tooltip.
-        QAction* a = action(line.id);
-        if (a->text().isEmpty()) a->setText(line.text);
-        target->addAction(a);
-        break;
+  const auto titles = MenuTitles();
+  for (int m = 0; m < static_cast<int>(titles.size()); ++m) {
+    QMenu* menu = menuBar()->addMenu(titles[m]);
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshActions);
+    QMenu* submenu = nullptr;
+    const char* submenuTitle = nullptr;
+    int group = 0;
+    for (const Command& c : Commands()) {
+      if (c.menu.menu != m) continue;
+      if (c.menu.group != group) menu->addSeparator();
+      group = c.menu.group;
+      if (c.menu.submenu != submenuTitle) {
+        submenuTitle = c.menu.submenu;
+        submenu = submenuTitle == nullptr ? nullptr : menu->addMenu(submenuTitle);
+        if (submenu != nullptr) connect(submenu, &QMenu::aboutToShow, this, &CMainFrame::RefreshActions);
       }
+      // The menu shows its own text; the same action keeps the toolbar's tooltip.
+      QAction* a = action(c.id);
+      a->setText(c.menu.text);
+      (submenu != nullptr ? submenu : menu)->addAction(a);
     }
   }
+  // The context menu's texts differ from the menu bar's: a proxy action
+  // with the same state runs the same command.
   contextMenu_ = new QMenu(this);
-  for (const MenuLine& line : ContextMenuLayout()) {
-    if (line.kind == MenuLine::kSeparator) {
-      contextMenu_->addSeparator();
-      continue;
-    }
-    // The context menu's texts differ from the menu bar's: a proxy action
-    // with the same state runs the same command.
-    QAction* shared = action(line.id);
-    QAction* item = contextMenu_->addAction(line.text);
-    item->setCheckable(shared->isCheckable());
-    item->setStatusTip(shared->statusTip());
-    item->setData(shared->data());
-    connect(item, &QAction::triggered, this, [this, id = line.id] { OnCommand(id); });
+  int tens = -1;
+  for (const Command* c : InBarOrder(&Command::context)) {
+    if (tens >= 0 && c->context.position / 10 != tens) contextMenu_->addSeparator();
+    tens = c->context.position / 10;
+    QAction* item = contextMenu_->addAction(c->context.text);
+    item->setCheckable(c->checked != nullptr);
+    item->setStatusTip(c->prompt);
+    item->setData(static_cast<int>(c->id));
+    connect(item, &QAction::triggered, this, [this, id = c->id] { OnCommand(id); });
   }
   connect(contextMenu_, &QMenu::aboutToShow, this, &CMainFrame::RefreshActions);
   view_->SetContextMenu(contextMenu_);
@@ -145,12 +140,11 @@ void CMainFrame::BuildToolBar() {
   toolBar_->setMovable(true);
   toolBar_->setFloatable(true);
   toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
-  for (const CommandId id : ToolBarLayout()) {
-    if (id == kCmdNone) {
-      toolBar_->addSeparator();
-    } else {
-      toolBar_->addAction(action(id));
-    }
+  int tens = -1;
+  for (const Command* c : InBarOrder(&Command::toolbar)) {
+    if (tens >= 0 && c->toolbar.position / 10 != tens) toolBar_->addSeparator();
+    tens = c->toolbar.position / 10;
+    toolBar_->addAction(action(c->id));
   }
   addToolBar(Qt::TopToolBarArea, toolBar_);
 }
@@ -186,39 +180,50 @@ void CMainFrame::PlaceFromSettings(const ViewState& s) {
   move(x, y);
 }
 
+CommandContext CMainFrame::Context() { return {view_->state(), view_->desktop(), *this}; }
+
 void CMainFrame::OnCommand(CommandId id) {
-  switch (id) {
-    case kCmdExit: close(); return;
-    case kCmdToolBar: toolBar_->setVisible(!toolBar_->isVisible()); break;
-    case kCmdStatusBar: statusBar()->setVisible(!statusBar()->isVisible()); break;
-    case kCmdAbout: ShowAboutDialog(this); return;
-    default: view_->RunCommand(id); break;
+  if (const Command* c = FindCommand(id)) {
+    CommandContext context = Context();
+    RunCommand(*c, context);
   }
   RefreshActions();
 }
 
+void CMainFrame::SaveBitmap() { view_->OnSaveBitmap(); }
+void CMainFrame::CopyToClipboard() { view_->OnCopyClipboard(); }
+void CMainFrame::EditColors() { OnSetColor(view_->state(), view_->desktop(), view_); }
+void CMainFrame::EditContourSeparation() { OnContourSeparation(view_->state(), view_->desktop(), view_); }
+void CMainFrame::ShowAbout() { ShowAboutDialog(this); }
+void CMainFrame::Exit() { close(); }
+
+bool CMainFrame::BarShown(CommandId bar) const {
+  const QWidget* w = bar == kCmdToolBar ? static_cast<const QWidget*>(toolBar_) : statusBar();
+  return w->isVisibleTo(this);
+}
+
+void CMainFrame::ToggleBar(CommandId bar) {
+  QWidget* w = bar == kCmdToolBar ? static_cast<QWidget*>(toolBar_) : statusBar();
+  w->setVisible(!w->isVisible());
+}
+
 void CMainFrame::RefreshActions() {
+  const CommandContext context = Context();
   for (auto& [id, a] : actions_) {
-    const CommandId c = static_cast<CommandId>(id);
-    if (c == kCmdToolBar) {
-      a->setChecked(toolBar_->isVisibleTo(this));
-    } else if (c == kCmdStatusBar) {
-      a->setChecked(statusBar()->isVisibleTo(this));
-    } else if (a->isCheckable()) {
-      a->setChecked(view_->IsChecked(c));
-    }
-    a->setEnabled(view_->IsEnabled(c));
+    const Command* c = FindCommand(static_cast<CommandId>(id));
+    if (a->isCheckable()) a->setChecked(IsChecked(*c, context));
+    a->setEnabled(IsEnabled(*c, context.s));
   }
   // The message area says when the contours drawn stop below the map's top.
   const ViewState& s = view_->state();
-  const bool capped = s.m_nStatus == 0 && s.m_nViewMode != k3dMesh && ContourLevelsCapped(s);
+  const bool capped = s.m_nStatus == kStatusReady && s.m_nViewMode != k3dMesh && ContourLevelsCapped(s);
   ready_->setText(capped ? QString::asprintf(msg::kLevelsCapped, kMaxContourLevels) : QString(msg::kReady));
   if (contextMenu_ != nullptr) {
     for (QAction* item : contextMenu_->actions()) {
       if (item->isSeparator()) continue;
-      const CommandId c = static_cast<CommandId>(item->data().toInt());
-      item->setChecked(view_->IsChecked(c));
-      item->setEnabled(view_->IsEnabled(c));
+      const Command* c = FindCommand(static_cast<CommandId>(item->data().toInt()));
+      item->setChecked(IsChecked(*c, context));
+      item->setEnabled(IsEnabled(*c, context.s));
     }
   }
 }

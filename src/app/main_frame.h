@@ -5,7 +5,7 @@
 #include <QMainWindow>
 #include <map>
 
-#include "app/commands.h"
+#include "engine/command_table.h"
 #include "state/view_state.h"
 
 class QAction;
@@ -18,7 +18,7 @@ namespace pyk {
 class CPyknoscopeView;
 class CPyknoscopeDoc;
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public Shell {
   Q_OBJECT
 
  public:
@@ -33,8 +33,21 @@ class CMainFrame : public QMainWindow {
   QLabel* pane(int k) const { return panes_[k]; }
   QLabel* messagePane() const { return ready_; }
 
+  // Runs a command as the menus, the toolbar and the context menu do, then
+  // refreshes the check marks.
+  void OnCommand(CommandId id);
   // Check marks and enabled states of every command from the view's state.
   void RefreshActions();
+
+  // What only the window can do, for the commands.
+  void SaveBitmap() override;
+  void CopyToClipboard() override;
+  void EditColors() override;
+  void EditContourSeparation() override;
+  void ShowAbout() override;
+  void Exit() override;
+  bool BarShown(CommandId bar) const override;
+  void ToggleBar(CommandId bar) override;
   // The six pane labels from the member strings.
   void RefreshPanes();
 
@@ -55,8 +68,8 @@ class CMainFrame : public QMainWindow {
   void BuildMenus();
   void BuildToolBar();
   void BuildStatusBar();
-  void OnCommand(CommandId id);
   void TakePanes();
+  CommandContext Context();
 
   CPyknoscopeView* view_;
   CPyknoscopeDoc* doc_;

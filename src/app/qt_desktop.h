@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/desktop.h"
+#include "engine/desktop.h"
 
 namespace pyk {
 

@@ -1,5 +1,5 @@
-// The one drawing surface: an OpenGL widget that holds the view's state,
-// routes the commands to the engine and paints the current picture.
+// The one drawing surface: an OpenGL widget that holds the view's state and
+// forwards events to the engine and paints through it.
 #pragma once
 
 #include <QOpenGLWidget>
@@ -8,8 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/commands.h"
-#include "app/desktop.h"
+#include "engine/desktop.h"
 #include "render/panes.h"
 #include "state/view_state.h"
 
@@ -26,16 +25,8 @@ class CPyknoscopeView : public QOpenGLWidget {
   CPyknoscopeView(Desktop& desktop, QWidget* parent = nullptr);
   ~CPyknoscopeView() override;
 
-  // The state the window creation sets, the colour table, and the map named
-  // by the program's arguments (up to three words: map, report, contour file).
-  // With no words nothing is loaded; blank words leave the status at 1.
+  // The window's creation with the program's arguments (map, report, contour file).
   void OnCreate(const std::vector<std::string>& words);
-
-  // Runs a command as the menus, the toolbar and the context menu do.
-  void RunCommand(CommandId id);
-  // Whether a command shows its check mark, and whether it is enabled.
-  bool IsChecked(CommandId id) const;
-  bool IsEnabled(CommandId id) const;
 
   // Copies a path into a path field, or refuses it with the message naming the limit.
   bool CopyPath(char (&dst)[kPathSize], std::string_view src);
@@ -53,15 +44,20 @@ class CPyknoscopeView : public QOpenGLWidget {
 
   ViewState& state() { return *state_; }
   const ViewState& state() const { return *state_; }
+  Desktop& desktop() { return desktop_; }
   const PaneTexts& panes() const { return panes_; }
 
   // Asks the capture warning, then writes the picture as the view shows it
   // to path; 0 when written, -1 when declined or the file cannot be written.
   // The view's status is left alone, so a loaded map stays on screen.
   int SaveWindowBitmap(const std::string& path);
+  // Save: asks for the name, then saves as above or says that it failed.
+  void OnSaveBitmap();
+  // Copy to Clipboard: the capture warning, then the picture as shown.
+  void OnCopyClipboard();
 
  signals:
-  // After every command, so that check marks and enabled states follow.
+  // After a load the view started itself, so that check marks follow.
   void stateChanged();
   // After a paint that filled the pane texts.
   void panesChanged();
@@ -77,16 +73,6 @@ class CPyknoscopeView : public QOpenGLWidget {
   bool event(QEvent* e) override;
 
  private:
-  void OnFileOpen();
-  void OnShowDensityList();
-  void OnSaveBitmap();
-  void OnCopyClipboard();
-  void OnHelpByHtml();
-  int FinishLoad(int loaded);
-  void OnMesh();
-  void OnMeshViewpoint(int parameter, float change);
-  void SetViewMode(int mode);
-  void EndDrag();
   void OpenContextMenu(QPoint globalPos);
 
   Desktop& desktop_;

@@ -32,19 +32,19 @@ inline constexpr const char* kRepSample = "  %3d%3d  %18.10e\n";
 }  // namespace pyk::msg
 
 // Refusals where a file goes beyond what the view can hold. Each names the
-// file (or path) and the limit.
+// file (or path) and the limit, which is formatted from its capacity constant.
 namespace pyk::msg {
 
-inline constexpr const char* kPathTooLong = "Path longer than 139 characters: ";
-inline constexpr const char* kTooManyRecords = "%s: %d density records; at most 1,000,000 can be read";
+inline constexpr const char* kPathTooLong = "Path longer than %d characters: %s";
+inline constexpr const char* kTooManyRecords = "%s: %d density records; at most %s can be read";
 inline constexpr const char* kTooFewRecords = "%s: record count %d; a map needs at least one density record";
-inline constexpr const char* kSymOpsRange = "%s: %d symmetry operations; 0 .. 48 can be read";
-inline constexpr const char* kLatticeRange = "%s: %d lattice translations; 0 .. 4 can be read";
-inline constexpr const char* kGridRange = "%s: grid divisions %d %d %d; each must be 1 .. 149";
+inline constexpr const char* kSymOpsRange = "%s: %d symmetry operations; 0 .. %d can be read";
+inline constexpr const char* kLatticeRange = "%s: %d lattice translations; 0 .. %d can be read";
+inline constexpr const char* kGridRange = "%s: grid divisions %d %d %d; each must be 1 .. %d";
 inline constexpr const char* kCellInvalid = "%s: cell %g %g %g %g %g %g; the edges must be positive and all six finite";
 inline constexpr const char* kDensityNotFinite = "%s: the density of record %d is not a finite number";
 inline constexpr const char* kMapEndsEarly = "%s: line %d: the file ends before the end of %s";
 inline constexpr const char* kMapNotANumber = "%s: line %d: text where %s must stand";
-inline constexpr const char* kSectionPoints = "%s: %lld points fall on one section; at most 1,000,000 can be collected";
+inline constexpr const char* kSectionPoints = "%s: %lld points fall on one section; at most %s can be collected";
 
 }  // namespace pyk::msg

@@ -1,35 +1,20 @@
-// The state changes of the face, section, contour-density and height commands.
+// The section a view shows: the face and section choices and the height
+// scale, as pure state changes that recompute the section. The commands
+// around them live in the engine.
 #pragma once
 
-#include "state/platform.h"
 #include "state/view_state.h"
 
 namespace pyk {
 
-// The mesh rebuild of 3D Mesh mode; returns 0 on success (after its own
-// message otherwise). A null calculator skips the rebuild.
-using MeshCalculator = int (*)(ViewState&, Platform&);
-
-// Each command changes the state, recomputes what depends on it (in 3D Mesh
-// mode also the mesh, whose result becomes m_nStatus) and invalidates the
-// view once. While no complete map is held, the face, section and height
-// commands do nothing.
-void OnFace(ViewState& s, Platform& platform, int plane, MeshCalculator mesh);
-void OnFaceL(ViewState& s, Platform& platform, MeshCalculator mesh);
-void OnFaceH(ViewState& s, Platform& platform, MeshCalculator mesh);
-void OnFaceK(ViewState& s, Platform& platform, MeshCalculator mesh);
-void OnSectionUp(ViewState& s, Platform& platform, MeshCalculator mesh);
-void OnSectionDown(ViewState& s, Platform& platform, MeshCalculator mesh);
-// Sets the section number to n, held within 0 .. m_nSectionCount as the
-// section steps hold it, and recomputes like them.
-void GoToSection(ViewState& s, Platform& platform, int n, MeshCalculator mesh);
-void OnContourDensityDown(ViewState& s, Platform& platform);
-void OnContourDensityUp(ViewState& s, Platform& platform);
-void OnHeightDown(ViewState& s, Platform& platform, MeshCalculator mesh);
-void OnHeightUp(ViewState& s, Platform& platform, MeshCalculator mesh);
-
-// Update states: the face check marks and the contour-density enabling.
-inline bool FaceChecked(const ViewState& s, int plane) { return s.m_nPlane == plane; }
-inline bool ContourDensityEnabled(const ViewState& s) { return s.m_nViewMode != k3dMesh; }
+// Shows the given face; false (and nothing changed) while no complete map is
+// held or the face is already shown. A section number beyond the new face's
+// count becomes its periodic equal.
+bool SelectFace(ViewState& s, int plane);
+// Shows section n (the caller holds it within its bounds); false while no complete map is held.
+bool SelectSection(ViewState& s, int n);
+// Multiplies the height scale (which also waits for a map loaded later) and
+// recomputes the heights; false while no complete map is held.
+bool ScaleHeight(ViewState& s, float factor);
 
 }  // namespace pyk

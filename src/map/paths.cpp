@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "map/map_messages.h"
+#include "state/message.h"
 
 namespace pyk {
 
@@ -23,9 +24,7 @@ size_t ExtensionDot(std::string_view path) {
 
 bool CopyPath(char (&dst)[kPathSize], std::string_view src, Platform& platform) {
   if (src.size() > static_cast<size_t>(kMaxPath)) {
-    std::string text = msg::kPathTooLong;
-    text += src;
-    platform.ShowMessage(text.c_str());
+    Refuse(platform, msg::kPathTooLong, kMaxPath, std::string(src).c_str());
     return false;
   }
   std::memcpy(dst, src.data(), src.size());

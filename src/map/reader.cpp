@@ -1,3 +1,4 @@
+// Reading a map file and its contour conditions, and loading the map into the view.
 // The map file is mapped into memory and read in one pass with the C stream
 // semantics of StreamScanner; capacities are checked before anything is
 // stored past them, and a load fills a staged record that is committed whole.
@@ -17,6 +18,7 @@
 #include "map/paths.h"
 #include "map/scanner.h"
 #include "map/section.h"
+#include "state/message.h"
 
 namespace pyk {
 
@@ -70,25 +72,11 @@ bool Exists(const char* path) {
   return ::stat(path, &st) == 0;
 }
 
-template <typename... Args>
-int Refuse(Platform& platform, const char* format, const char* path, Args... args) {
-  const int n = std::snprintf(nullptr, 0, format, path, args...);
-  std::string text(static_cast<size_t>(n > 0 ? n : 0), '\0');
-  std::snprintf(text.data(), text.size() + 1, format, path, args...);
-  platform.ShowMessage(text.c_str());
-  return -1;
-}
-
 // Refuses the file at the number the scanner just missed, naming its line
 // and what it belongs to ("the cell", or "density record" and its number).
 int Missing(Platform& platform, const char* path, const StreamScanner& in, const char* what, int number = 0) {
-  char item[64];
-  if (number > 0) {
-    std::snprintf(item, sizeof item, "%s %d", what, number);
-  } else {
-    std::snprintf(item, sizeof item, "%s", what);
-  }
-  return Refuse(platform, in.AtEnd() ? msg::kMapEndsEarly : msg::kMapNotANumber, path, in.Line(), item);
+  const std::string item = number > 0 ? FormatText("%s %d", what, number) : std::string(what);
+  return Refuse(platform, in.AtEnd() ? msg::kMapEndsEarly : msg::kMapNotANumber, path, in.Line(), item.c_str());
 }
 
 inline void Widen(MapRecord& m, float d) {
@@ -96,10 +84,46 @@ inline void Widen(MapRecord& m, float d) {
   if (d >= m.m_fMaxDensity) m.m_fMaxDensity = d;
 }
 
-// (max - min) / 20 in single precision, truncated toward zero to two decimals.
+// (max - min) / 20 in single precision, truncated toward zero to two decimals;
+// the quotient is rounded to float before the truncation on purpose.
 float ContourSpacing(float minDensity, float maxDensity) {
   const float step = static_cast<float>((double{maxDensity} - minDensity) / 20.0);
   return static_cast<float>(std::trunc(double{step} * 100.0) / 100.0);
+}
+
+// Refuses a map file that cannot be opened and mapped.
+int NotFound(Platform& platform) {
+  platform.ShowMessage(msg::kFouNotFound);
+  return -1;
+}
+
+// Each load starts its density range afresh, so the range belongs to this map.
+void StartLoad(MapRecord& m) {
+  m.m_bMapValid = 0;
+  m.m_fMinDensity = 1e8f;
+  m.m_fMaxDensity = -1e8f;
+}
+
+// The title, the record count of line 2 and the column layout, judged from
+// line 3; leaves the scanner at the start of line 3. 0 or the refusal's -1.
+int ReadHeader(MapRecord& m, Platform& platform, StreamScanner& in, const char* path) {
+  std::string_view piece;
+  in.ReadLine(&piece);  // title
+  int32_t count = 0;
+  if (!in.ScanInt(count)) return Missing(platform, path, in, "the record count");
+  in.ReadLine(&piece);  // rest of line 2
+  std::string_view line3;
+  in.ReadLine(&line3);
+  if (count > kMaxPoints) return Refuse(platform, msg::kTooManyRecords, path, count, Grouped(kMaxPoints).c_str());
+  if (count < 1) return Refuse(platform, msg::kTooFewRecords, path, count);
+  m.m_nPoints = count;
+  // Decided afresh for every file, so a two-column map never leaves its flag to the next one.
+  m.m_bTwoColumn = m.m_bTwoColumnSetting == 1 || LooksTwoColumn(line3) ? 1 : 0;
+
+  in.Rewind();
+  in.ReadLine(&piece);
+  in.ReadLine(&piece);
+  return 0;
 }
 
 // The records from line 3 on; the density range widens with each single-column density.
@@ -132,8 +156,8 @@ int ReadTail(MapRecord& m, Platform& platform, StreamScanner& in, const char* pa
   if (!in.ScanInt(ops) || !in.ScanInt(m.m_nCentro) || !in.ScanInt(lattice)) {
     return Missing(platform, path, in, "the symmetry head");
   }
-  if (ops < 0 || ops > kMaxSymOps) return Refuse(platform, msg::kSymOpsRange, path, ops);
-  if (lattice < 0 || lattice > kMaxLattice) return Refuse(platform, msg::kLatticeRange, path, lattice);
+  if (ops < 0 || ops > kMaxSymOps) return Refuse(platform, msg::kSymOpsRange, path, ops, kMaxSymOps);
+  if (lattice < 0 || lattice > kMaxLattice) return Refuse(platform, msg::kLatticeRange, path, lattice, kMaxLattice);
   m.m_nSymOps = ops;
   m.m_nLattice = lattice;
   for (int op = 0; op < ops; ++op) {
@@ -151,10 +175,23 @@ int ReadTail(MapRecord& m, Platform& platform, StreamScanner& in, const char* pa
       if (!in.ScanInt(t)) return Missing(platform, path, in, "lattice translation", l + 1);
     }
   }
+  return 0;
+}
 
+// The densities the map shows: the single column, or the chosen one of two.
+const float* ShownDensities(const MapRecord& m) {
+  if (m.m_bTwoColumn != 1) return m.m_afDensity;
+  return m.m_nColumn == 0 ? m.m_afDensityA : m.m_afDensityB;
+}
+
+// Refuses, in this order, grid counts beyond their range, a cell that is not
+// finite or has an edge that is not positive, shown densities that are not
+// finite and maps whose images would overflow the work lists on some
+// section; all before the contour file is asked for.
+int CheckMap(const MapRecord& m, Platform& platform, const char* path) {
   const int32_t* g = m.m_anGrid;
   for (int a = 0; a < 3; ++a) {
-    if (g[a] < 1 || g[a] > kMaxGrid) return Refuse(platform, msg::kGridRange, path, g[0], g[1], g[2]);
+    if (g[a] < 1 || g[a] > kMaxGrid) return Refuse(platform, msg::kGridRange, path, g[0], g[1], g[2], kMaxGrid);
   }
   const float* c = m.m_afCell;
   bool cellOk = true;
@@ -163,20 +200,15 @@ int ReadTail(MapRecord& m, Platform& platform, StreamScanner& in, const char* pa
     return Refuse(platform, msg::kCellInvalid, path, double{c[0]}, double{c[1]}, double{c[2]}, double{c[3]},
                   double{c[4]}, double{c[5]});
   }
-  return 0;
-}
-
-// Refuses densities that are not finite and maps whose images would overflow
-// the work lists on some section; both are checked before the contour file
-// is asked for.
-int CheckMap(const MapRecord& m, Platform& platform, const char* path, const float* densities) {
+  const float* densities = ShownDensities(m);
   for (int n = 0; n < m.m_nPoints; ++n) {
     if (!std::isfinite(densities[n])) return Refuse(platform, msg::kDensityNotFinite, path, n + 1);
   }
   // Only when there are more images than the work lists hold can one section overflow them.
   const int64_t onSection = ImageCount(m) > kMaxSectionPoints ? MaxSectionPoints(m) : 0;
   if (onSection > kMaxSectionPoints) {
-    return Refuse(platform, msg::kSectionPoints, path, static_cast<long long>(onSection));
+    return Refuse(platform, msg::kSectionPoints, path, static_cast<long long>(onSection),
+                  Grouped(kMaxSectionPoints).c_str());
   }
   return 0;
 }
@@ -201,6 +233,17 @@ int ReadConditions(MapRecord& m, Platform& platform, const char* path, ConSource
     return -1;
   }
   return 0;
+}
+
+// A two-column map shows its chosen column as the densities, and the density
+// range widens over that column.
+void CopyShownColumn(MapRecord& m) {
+  if (m.m_bTwoColumn != 1) return;
+  const float* shown = ShownDensities(m);
+  for (int n = 0; n < m.m_nPoints; ++n) {
+    m.m_afDensity[n] = shown[n];
+    Widen(m, m.m_afDensity[n]);
+  }
 }
 
 }  // namespace
@@ -236,45 +279,15 @@ bool ReadConFile(MapRecord& s, const char* path) {
 
 int ReadMapFile(MapRecord& m, Platform& platform, const char* path, ConSource con) {
   const MappedFile file(path);
-  if (!file.ok()) {
-    platform.ShowMessage(msg::kFouNotFound);
-    return -1;
-  }
-  // Each load starts its density range afresh, so the range belongs to this map.
-  m.m_bMapValid = 0;
-  m.m_fMinDensity = 1e8f;
-  m.m_fMaxDensity = -1e8f;
-
+  if (!file.ok()) return NotFound(platform);
+  StartLoad(m);
   StreamScanner in(file.begin(), file.end());
-  std::string_view piece;
-  in.ReadLine(&piece);  // title
-  int32_t count = 0;
-  if (!in.ScanInt(count)) return Missing(platform, path, in, "the record count");
-  in.ReadLine(&piece);  // rest of line 2
-  std::string_view line3;
-  in.ReadLine(&line3);
-  if (count > kMaxPoints) return Refuse(platform, msg::kTooManyRecords, path, count);
-  if (count < 1) return Refuse(platform, msg::kTooFewRecords, path, count);
-  m.m_nPoints = count;
-  // Decided afresh for every file, so a two-column map never leaves its flag to the next one.
-  m.m_bTwoColumn = m.m_bTwoColumnSetting == 1 || LooksTwoColumn(line3) ? 1 : 0;
-
-  in.Rewind();
-  in.ReadLine(&piece);
-  in.ReadLine(&piece);
+  if (ReadHeader(m, platform, in, path) != 0) return -1;
   if (ReadRecords(m, platform, in, path) != 0) return -1;
   if (ReadTail(m, platform, in, path) != 0) return -1;
-  const bool two = m.m_bTwoColumn == 1;
-  const float* shown = !two ? m.m_afDensity : (m.m_nColumn == 0 ? m.m_afDensityA : m.m_afDensityB);
-  if (CheckMap(m, platform, path, shown) != 0) return -1;
+  if (CheckMap(m, platform, path) != 0) return -1;
   if (ReadConditions(m, platform, path, con) != 0) return -1;
-
-  if (two) {
-    for (int n = 0; n < count; ++n) {
-      m.m_afDensity[n] = shown[n];
-      Widen(m, m.m_afDensity[n]);
-    }
-  }
+  CopyShownColumn(m);
   m.m_fContourStep = ContourSpacing(m.m_fMinDensity, m.m_fMaxDensity);
   m.m_bMapValid = 1;
   return 0;

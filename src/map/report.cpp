@@ -1,3 +1,4 @@
+// The density report: the current section written as a text list.
 // Report lines in order: head, contour conditions, range, section, then one
 // line per sample, v in the outer loop, both bounds included.
 #include "map/report.h"

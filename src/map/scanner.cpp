@@ -1,3 +1,4 @@
+// Line reading and the slow number conversions of the scanner with the C runtime's stream semantics.
 // Fast paths for the common number forms; the rare forms (inf, nan, hex,
 // out-of-range exponents) are handed to the C library itself so that they
 // behave exactly as fscanf does.

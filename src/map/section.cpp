@@ -1,3 +1,4 @@
+// Section extraction: the records expanded by symmetry onto the section, its grid, geometry and heights.
 // The expansion walks every record and image once and keeps only the points
 // on the section; the grid is then filled in collection order, first point
 // wins, which equals searching the collected points for every grid point.
@@ -115,6 +116,7 @@ void ExtractSection(ViewState& s) {
 
 float HeightBase(float maxEdge, float maxDensity) {
   if (maxDensity == 0.0f) return 0.0f;
+  // Deliberately the float 0.3f widened, not the double 0.3.
   return static_cast<float>(double{maxEdge} * double{0.3f} / double{maxDensity});
 }
 
@@ -125,6 +127,7 @@ void ComputeSectionGeometry(ViewState& s) {
   s.m_fPlaneAngle = s.m_afCell[3 + ax.normal];
   const double e1 = s.m_afEdge[0];
   const double e2 = s.m_afEdge[1];
+  // The truncated pi and the double intermediates below are deliberate; only the results are stored as float.
   const double rad = double{s.m_fPlaneAngle} * 3.14159265 / 180.0;
   double sn = std::sin(rad);
   double cs = std::cos(rad);
@@ -158,6 +161,7 @@ void ComputeHeights(ViewState& s) {
   const double scale = s.m_fHeightScale;
   for (int u = 0; u <= s.m_nGridU; ++u) {
     for (int v = 0; v <= s.m_nGridV; ++v) {
+      // The product is deliberately worked in double and rounded once, not in float.
       s.m_afSectionXYZ[u][v][2] = static_cast<float>(s.m_afSection[u][v] * base * scale);
     }
   }

@@ -2,15 +2,15 @@
 #include "mesh/fail.h"
 
 #include <cstdarg>
-#include <cstdio>
+
+#include "state/message.h"
 
 namespace pyk {
 
 int MeshFail(std::string* error, const char* format, ...) {
-  char text[512];
   va_list args;
   va_start(args, format);
-  std::vsnprintf(text, sizeof text, format, args);
+  const std::string text = FormatTextV(format, args);
   va_end(args);
   if (error != nullptr) {
     *error = text;

@@ -6,6 +6,7 @@
 namespace pyk {
 
 MeshRotation MakeMeshRotation(float d, float thetaDeg, float phiDeg) {
+  // Deliberately the truncated factor 0.0174532925, each angle rounded to float before its cosine and sine.
   const float t = static_cast<float>(thetaDeg * 0.0174532925);
   const float p = static_cast<float>(phiDeg * 0.0174532925);
   MeshRotation r;

@@ -1,3 +1,4 @@
+// Saved pictures as 24-bit uncompressed BMP files, encoded and written.
 // BMP file header (14 bytes) and information header (40 bytes), little-endian.
 #include "render/bmp.h"
 

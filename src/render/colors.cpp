@@ -7,7 +7,8 @@ namespace {
 
 Rgb Entry(const ViewState& s, int k) { return {s.m_afColor[k][0], s.m_afColor[k][1], s.m_afColor[k][2]}; }
 
-// H - (H - E) * t, or H + (H - E) * t: the product is rounded to single precision first.
+// H - (H - E) * t, or H + (H - E) * t: the product is rounded to single
+// precision first, deliberately, so keep it a float of its own.
 float GradeDown(float h, float e, float t) {
   const float product = (h - e) * t;
   return h - product;

@@ -6,18 +6,6 @@
 
 namespace pyk {
 
-// Object colour table entries.
-enum ColorEntry : int {
-  kColContourBack = 0,
-  kColPositive = 1,
-  kColNegative = 2,
-  kColFont = 3,
-  kColFrame = 4,
-  kColWall = 5,
-  kColMesh = 6,
-  kColBackground = 7
-};
-
 struct Rgb {
   float r, g, b;
 };

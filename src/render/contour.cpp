@@ -1,3 +1,4 @@
+// Contour tracing of a section: levels, crossings and the segments or polygons of each cell.
 // Crossings are found on edges 0..3 in order (edge m joins corner m to corner
 // m+1); saddle cells join P1 to the nearer of P2 and P4, to P4 on a tie.
 #include "render/contour.h"
@@ -23,11 +24,13 @@ bool ContourLevelsCapped(const ViewState& s) {
 }
 
 float ContourLevel(const ContourLevels& levels, int k) {
+  // Deliberately min + k * step in double, rounded once: not a float sum nor a running total.
   return static_cast<float>(double{levels.min} + k * double{levels.step});
 }
 
 Point2 ContourCrossing(float xa, float ya, float va, float xb, float yb, float vb, float level, float epsilon) {
   if (std::fabs(va - vb) < epsilon) return {0.0f, 0.0f};
+  // Deliberately interpolated from the endpoint with the smaller value; the two branches round differently.
   if (va > vb) return {xb + (level - vb) * (xb - xa) / (vb - va), yb + (level - vb) * (yb - ya) / (vb - va)};
   return {xa + (level - va) * (xb - xa) / (vb - va), ya + (level - va) * (yb - ya) / (vb - va)};
 }

@@ -1,3 +1,4 @@
+// The flat contour map of the current section: frame and labels, then the traced levels.
 // Immediate-mode drawing of the traced contours: a colour (or material) per
 // segment pair or polygon, one glBegin/glEnd each, levels in ascending order
 // so that the depth test keeps each point's lowest level above its value.

@@ -1,3 +1,4 @@
+// The 2D map's frame: background, outline, ticks, tick labels and axis names.
 // The frame is the outline of the section grid; the ticks divide its two
 // lower-left edges in fifths and the labels read as fractions of the cell edge.
 #include "render/frame.h"
@@ -39,6 +40,7 @@ void ComputeMapTicks(ViewState& s) {
   const float* b = s.m_afSectionXYZ[0][s.m_nGridV];
   s.m_afTickLen[0] = s.m_afEdge[0] / 50.0f;
   s.m_afTickLen[1] = s.m_afEdge[1] / 50.0f;
+  // Deliberately (A - O) * 0.2 * i + O with the double 0.2, rounded once; not i / 5 in float.
   for (int i = 0; i <= 5; ++i) {
     for (int c = 0; c < 2; ++c) {
       s.m_afTickU[i][c] = static_cast<float>((a[c] - o[c]) * 0.2 * i + o[c]);

@@ -1,3 +1,4 @@
+// The colour, material and light calls of every drawing, issued to OpenGL.
 // Ambient, diffuse, specular, shininess and emission, in this order.
 #include "render/material.h"
 

@@ -1,3 +1,4 @@
+// The six status-pane texts of the current section.
 // Pane formats: "%6.2f" range, "%2d" counts, "%4.3f" position, "%6.3f" step.
 #include "render/panes.h"
 

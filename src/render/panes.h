@@ -9,6 +9,7 @@ namespace pyk {
 
 struct PaneTexts {
   std::string min, max, sect, no, pos, step;
+  bool operator==(const PaneTexts&) const = default;
 };
 
 // Each number formatted, its leading blanks removed and its prefix put in front.

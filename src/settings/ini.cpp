@@ -1,3 +1,4 @@
+// Reading the settings file Pyknoscope.ini into the view state.
 // Lines are read as 139-character pieces; a header matches when the line
 // begins with it; a value line converts only the text after its first "=".
 #include "settings/ini.h"

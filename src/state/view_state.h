@@ -23,6 +23,23 @@ constexpr int kMaxPath = kPathSize - 1;     // longest path that fits
 enum ViewMode : int { kContour = 0, k3dContour = 1, k3dMesh = 2 };
 enum Plane : int { kPlaneH00 = 0, kPlane0K0 = 1, kPlane00L = 2 };
 
+// What the view can draw (m_nStatus): a computed section, nothing yet (no
+// map, or the report could not be written), or a failure of the settings or
+// of the mesh calculation, after its message.
+enum Status : int { kStatusNoMap = -1, kStatusReady = 0, kStatusFailed = 1 };
+
+// Entries of the object colour table (m_afColor).
+enum ColorEntry : int {
+  kColContourBack = 0,
+  kColPositive = 1,
+  kColNegative = 2,
+  kColFont = 3,
+  kColFrame = 4,
+  kColWall = 5,
+  kColMesh = 6,
+  kColBackground = 7
+};
+
 // The density records of one map. Two blocks live with the view: the one
 // shown and the one the next load reads into.
 struct MapArrays {

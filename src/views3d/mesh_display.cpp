@@ -1,3 +1,4 @@
+// 3D Mesh mode's picture: the mesh program's segments drawn flat, with the axis labels.
 #include "views3d/mesh_display.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// The exchange with the mesh program: meshinp written, the program run and waited for, meshout read.
 #include "views3d/mesh_exchange.h"
 
 #include <unistd.h>

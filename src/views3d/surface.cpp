@@ -1,3 +1,4 @@
+// The 3D Contour mode's lit height surface: side walls, base rods and graded cell quads.
 // Immediate-mode surface; normals are left unnormalised for GL_NORMALIZE.
 #include "views3d/surface.h"
 
@@ -64,6 +65,7 @@ void DrawSideWall(const float p0[3], const float p1[3], const float p2[3], const
 void DrawCylinder(float radius, float length, int sides) {
   const int n = sides < 32 ? sides : 32;
   if (n < 3) return;
+  // The truncated 2 pi and the float angle k * step are deliberate.
   const float step = 6.2831853f / n;
   float top[32][3], bottom[32][3];
   for (int k = 0; k < n; ++k) {
@@ -101,6 +103,7 @@ void DrawFrameRod(const float p0[3], const float p1[3]) {
   Sub(p1, p0, d);
   const float len = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
   if (len == 0.0f) return;  // nothing to draw, and no direction to turn to
+  // Deliberately (d . (0, 0, len)) / |d| / len in float, not d[2] / len, and the truncated pi below.
   const float c = d[2] * len / len / len;
   const float angle = c == 1.0f ? 0.0f : static_cast<float>(std::acos(c) * 180.0 / 3.14159265);
   glPushMatrix();

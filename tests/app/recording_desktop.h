@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <string>
 
-#include "app/desktop.h"
+#include "engine/desktop.h"
 #include "app/qt_desktop.h"
 #include "support/recorder.h"
 

@@ -1,98 +1,48 @@
-// The mesh program itself, run in a folder of its own: meshout as the viewer reads it, bad input.
+// meshinp as the viewer writes it, read by the mesh program's parser and by
+// the real program run in a folder of its own; its meshout read back with the
+// viewer's own reader; every kind of bad file refused with its line.
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
 
+#include "mesh/input.h"
 #include "mesh/projection.h"
-#include "sections.h"
+#include "mesh/sections.h"
+#include "support/maps.h"
 
 namespace pyk {
 namespace {
 
-class MeshProgram : public ::testing::Test {
- protected:
-  void SetUp() override {
-    char tmpl[] = "/tmp/pyk-mesh-test-XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir_ = tmpl;
-  }
-  void TearDown() override {
-    for (const char* f : {"meshinp", "meshout", "meshout.tmp", "stderr", "stdout"}) {
-      std::remove(Path(f).c_str());
-    }
-    rmdir(dir_.c_str());
-  }
-  std::string Path(const char* name) const { return dir_ + "/" + name; }
-  void Write(const char* name, const std::string& text) const {
-    std::ofstream(Path(name), std::ios::binary) << text;
-  }
-  std::string Read(const char* name) const {
-    std::ifstream f(Path(name), std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-  }
-  bool Exists(const char* name) const {
-    struct stat st;
-    return stat(Path(name).c_str(), &st) == 0;
-  }
-  // Runs the program with no arguments in the folder; its exit status, or -1
-  // when it did not exit normally (a crash).
-  int Run(const std::string& args = "") const {
-    const std::string cmd = "cd '" + dir_ + "' && '" PYK_MESH_EXE "'" + args +
-                            " >stdout 2>stderr";
-    const int status = std::system(cmd.c_str());
-    if (status == -1 || !WIFEXITED(status)) return -1;
-    const int code = WEXITSTATUS(status);
-    return code >= 128 ? -1 : code;  // the shell reports a signal as 128 + n
-  }
-  std::string dir_;
-};
+using test::ViewerSection;
+std::string ViewerMeshinp(const MeshInput& in) { return test::ViewerMeshinp(*ViewerSection(in)); }
 
-// meshout read as the viewer reads it: six "%f", one "%f %f %f %f %f %f",
-// the rest of that line, then "%f %f %d" per line of at most 139 characters.
-struct ViewerRead {
-  bool ok = false;
-  float m[6], e[6];
-  std::string restOfLine;
-  std::vector<float> x, y;
-  std::vector<int> flag;
-  int unparsed = 0;
-};
-
-ViewerRead ReadLikeTheViewer(const std::string& path) {
-  ViewerRead r;
-  FILE* f = std::fopen(path.c_str(), "r");
-  if (f == nullptr) return r;
-  int got = 0;
-  for (int k = 0; k < 6; ++k) got += std::fscanf(f, "%f", &r.m[k]);
-  got += std::fscanf(f, "%f %f %f %f %f %f", &r.e[0], &r.e[1], &r.e[2], &r.e[3], &r.e[4], &r.e[5]);
-  char line[140];
-  if (std::fgets(line, sizeof line, f) != nullptr) r.restOfLine = line;
-  while (std::fgets(line, sizeof line, f) != nullptr) {
-    float x = 0, y = 0;
-    int flag = 0;
-    if (std::sscanf(line, "%f %f %d", &x, &y, &flag) != 3) ++r.unparsed;
-    r.x.push_back(x);
-    r.y.push_back(y);
-    r.flag.push_back(flag);
-  }
-  std::fclose(f);
-  r.ok = got == 12;
-  return r;
+// text with its line-th line (from 1) replaced, or joined with the next when with is null.
+std::string ChangeLine(std::string text, int line, const char* with) {
+  size_t a = 0;
+  for (int k = 1; k < line; ++k) a = text.find('\n', a) + 1;
+  const size_t b = text.find('\n', a);
+  return with == nullptr ? text.replace(b, 1, " ") : text.replace(a, b - a, with);
 }
 
-TEST_F(MeshProgram, WritesWhatTheViewerReads) {
+TEST(MeshInput, ReadsTheViewersFormat) {
+  MeshInput want = meshtest::MakeSection(2, 3, [](int i, int j) { return 10.0 * i + j; });
+  want.param = 1.5f;
+  MeshInput in;
+  std::string error;
+  ASSERT_EQ(ParseMeshInput(ViewerMeshinp(want), "meshinp", &in, &error), 0) << error;
+  const float got[] = {in.param, in.distance, in.theta, in.phi, in.edgeU, in.edgeV, in.angle, in.minDensity,
+                       in.maxDensity};
+  const float expected[] = {1.5f, 30.0f, 30.0f, 60.0f, 12.3f, 15.1f, 104.5f, -1.0f, 8.0f};
+  for (int k = 0; k < 9; ++k) EXPECT_FLOAT_EQ(got[k], expected[k]) << "number " << k;
+  EXPECT_EQ(in.width, 900);
+  EXPECT_EQ(in.height, 720);
+  ASSERT_EQ(in.nu, 2);
+  ASSERT_EQ(in.nv, 3);
+  EXPECT_EQ(in.values, want.values);
+}
+
+TEST(MeshProgram, WritesWhatTheViewerReads) {
   const struct {
     int n;
     float theta, phi;
@@ -107,42 +57,47 @@ TEST_F(MeshProgram, WritesWhatTheViewerReads) {
     in.phi = r.phi;
     in.width = r.width;
     in.height = r.height;
-    Write("meshinp", meshtest::FormatMeshInput(in));
-    Write("meshout", "stale output of an earlier run\n");
-    ASSERT_EQ(Run(), 0) << Read("stderr");
-    EXPECT_EQ(Read("stderr"), "");
-    EXPECT_FALSE(Exists("meshout.tmp"));
-    const ViewerRead out = ReadLikeTheViewer(Path("meshout"));
-    ASSERT_TRUE(out.ok) << "n " << r.n;
-    EXPECT_EQ(out.restOfLine, "\n") << "a record must not start on the skipped line";
-    EXPECT_EQ(out.unparsed, 0);
-    ASSERT_FALSE(out.x.empty());
-    EXPECT_LE(out.x.size(), 29999u);
-    EXPECT_EQ(out.x.size() % 2, 0u);
-    for (size_t k = 0; k < out.x.size(); ++k) {
-      ASSERT_TRUE(out.x[k] >= 0 && out.x[k] <= r.width && out.y[k] >= 0 && out.y[k] <= r.height)
-          << "record " << k + 1 << " at " << out.x[k] << "," << out.y[k];
-      ASSERT_EQ(out.flag[k], k % 2 == 0 ? 3 : 2) << "record " << k + 1;
+    test::TempDir dir;
+    test::WriteText(dir.File("meshinp"), ViewerMeshinp(in));
+    test::WriteText(dir.File("meshout"), "stale output of an earlier run\n");
+    const test::ToolRun run = test::RunTool(dir.path(), PYK_MESH_EXE, "");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("meshout.tmp")));
+    auto s = ViewerSection(in);
+    std::fill(s->m_afMeshX, s->m_afMeshX + kMaxMeshRecords, -1.0f);  // a line that does not convert stays -1
+    FILE* f = std::fopen(dir.File("meshout").c_str(), "r");
+    ASSERT_NE(f, nullptr);
+    ReadMeshOutput(*s, f);
+    std::fclose(f);
+    const int count = s->m_nMeshCount;
+    ASSERT_GT(count, 0) << "n " << r.n;
+    EXPECT_EQ(count % 2, 0) << "n " << r.n << ": whole segments within the viewer's 29,999 records";
+    for (int k = 1; k <= count; ++k) {
+      const float x = s->m_afMeshX[k], y = s->m_afMeshY[k];
+      ASSERT_TRUE(x >= 0 && x <= r.width && y >= 0 && y <= r.height) << "record " << k << " at " << x << "," << y;
+      // A record on the header's line would be skipped and shift the pen flags.
+      ASSERT_EQ(s->m_anMeshFlag[k], k % 2 == 1 ? 3 : 2) << "record " << k;
     }
     // The corners, placed through m1..m6 at the viewer's grid (i + 1, j + 1)
     // and at their heights (the map's range spans half the longer edge of 10
     // units, and the lowest point stands 0.3 above the base plane), projected
     // through e1..e6 as the viewer does, are ends of segments.
+    const float* m = s->m_afMeshAxis;
+    const float* e = s->m_afMeshView;
     const float scale = 0.5f * 10.0f / (in.maxDensity - in.minDensity);
     const float lowest = *std::min_element(in.values.begin(), in.values.end());
     for (const int i : {0, r.n}) {
       for (const int j : {0, r.n}) {
-        const float px = out.m[0] + (i + 1) * out.m[1] + (j + 1) * out.m[2];
-        const float py = out.m[3] + (i + 1) * out.m[4] + (j + 1) * out.m[5];
+        const float px = m[1] + (i + 1) * m[2] + (j + 1) * m[3];
+        const float py = m[4] + (i + 1) * m[5] + (j + 1) * m[6];
         const float pz = (in.Value(i, j) - lowest) * in.param * scale + 0.3f;
         float p[3];
-        ProjectMeshPoint(in.distance, in.theta, in.phi, px - out.e[0], py - out.e[1],
-                         pz - out.e[2], p);
-        const float sx = p[0] * out.e[3] / p[2] + out.e[4];
-        const float sy = p[1] * out.e[3] / p[2] + out.e[5];
+        ProjectMeshPoint(in.distance, in.theta, in.phi, px - e[0], py - e[1], pz - e[2], p);
+        const float sx = p[0] * e[3] / p[2] + e[4], sy = p[1] * e[3] / p[2] + e[5];
         double nearest = 1e9;
-        for (size_t k = 0; k < out.x.size(); ++k) {
-          nearest = std::fmin(nearest, std::hypot(out.x[k] - sx, out.y[k] - sy));
+        for (int k = 1; k <= count; ++k) {
+          nearest = std::fmin(nearest, std::hypot(s->m_afMeshX[k] - sx, s->m_afMeshY[k] - sy));
         }
         EXPECT_LT(nearest, 1.0) << "n " << r.n << " corner " << i << "," << j;
       }
@@ -150,47 +105,67 @@ TEST_F(MeshProgram, WritesWhatTheViewerReads) {
   }
 }
 
-TEST_F(MeshProgram, BadInputTable) {
-  MeshInput base = meshtest::CrystalSection(8, 6);
-  const std::string valid = meshtest::FormatMeshInput(base);
-  auto with = [&](int line, const std::string& text) {
-    std::string t = valid;
-    size_t a = 0;
-    for (int k = 1; k < line; ++k) a = t.find('\n', a) + 1;
-    return t.replace(a, t.find('\n', a) - a, text);
-  };
+// Every kind of bad file refused with its line in one line on standard error,
+// and no meshout left that the viewer could take for this run's.
+TEST(MeshProgram, InputTable) {
+  const std::string valid = ViewerMeshinp(meshtest::MakeSection(2, 3, [](int i, int j) { return 10.0 * i + j; }));
+  std::string crlf;
+  for (const char c : valid) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  const std::string lastValueRemoved = valid.substr(0, valid.rfind('\n', valid.size() - 2) + 1);
   const struct {
     const char* name;
-    bool write;  // false: no meshinp at all
-    std::string text;
-    std::string args;
-    int status;
-    const char* message;
+    std::string text;    // "-": no meshinp at all
+    const char* message;  // a part of the message; null for a valid file
   } rows[] = {
-      {"missing file", false, "", "", 1, "meshinp: cannot open"},
-      {"truncated", true, valid.substr(0, valid.size() / 2), "", 1, "meshinp: ends after"},
-      {"letters", true, with(5, "low high"), "", 1, "meshinp: line 5: \"low\""},
-      {"Nu = 0", true, with(6, "0 6"), "", 1, "meshinp: line 6"},
-      {"Nu = 150", true, with(6, "150 6"), "", 1, "outside 1..149"},
-      {"width 0", true, with(4, "0 720"), "", 1, "meshinp: line 4"},
-      {"NaN", true, with(12, "NaN"), "", 1, "meshinp: line 12"},
-      {"eye inside the mesh", true, with(2, "   2.0  30.00 60.0"), "", 1, "viewing distance"},
-      {"binary junk", true, std::string("\x01\x02\xff\0\x7f", 5), "", 1, "meshinp: line 1"},
-      {"an argument", true, valid, " extra", 2, "usage: mesh"},
+      {"valid", valid, nullptr},
+      {"CR LF line ends", crlf, nullptr},
+      {"two values on one line", ChangeLine(valid, 7, nullptr), nullptr},
+      {"missing file", "-", "meshinp: cannot open"},
+      {"empty", "", "ends before line 1"},
+      {"binary junk", std::string("\x01\x02\xff\0\x7f", 5), "meshinp: line 1"},
+      {"header only", valid.substr(0, valid.find("2 3\n") + 4), "ends after 0 of the 12"},
+      {"last value missing", lastValueRemoved, "ends after 11 of the 12 values"},
+      {"one value too many", valid + "5.0\n", "line 19: more than the 12 values"},
+      {"letters on line 2", ChangeLine(valid, 2, "  30.0 abc 60.0"), "line 2: \"abc\" is not a finite number"},
+      {"letters in a value", ChangeLine(valid, 9, "1.0x"), "line 9: \"1.0x\""},
+      {"two numbers on line 2", ChangeLine(valid, 2, "30.0 30.0"), "line 2: 3 numbers expected"},
+      {"four numbers on line 3", ChangeLine(valid, 3, "1 2 90 4"), "line 3: more than 3"},
+      {"Nu = 0", ChangeLine(valid, 6, "0 3"), "line 6: grid of 0 x 3 cells"},
+      {"Nu = 150", ChangeLine(valid, 6, "150 3"), "outside 1..149"},
+      {"Nv negative", ChangeLine(valid, 6, "2 -1"), "line 6"},
+      {"Nu not an integer", ChangeLine(valid, 6, "2.5 3"), "line 6: \"2.5\" is not an integer"},
+      {"width 0", ChangeLine(valid, 4, "0 720"), "line 4: client size 0 x 720"},
+      {"height too large", ChangeLine(valid, 4, "900 10001"), "line 4"},
+      {"NaN value", ChangeLine(valid, 8, "nan"), "line 8: \"nan\" is not a finite number"},
+      {"infinite distance", ChangeLine(valid, 2, "inf 30.0 60.0"), "line 2: \"inf\""},
+      {"value beyond float", ChangeLine(valid, 10, "1e39"), "line 10"},
+      {"zero edge", ChangeLine(valid, 3, "0.0 15.1 90.0"), "cell edges"},
+      {"flat angle", ChangeLine(valid, 3, "12.3 15.1 180.00"), "cell angle 180"},
+      {"eye inside the mesh", ChangeLine(valid, 2, "   2.0  30.00 60.0"), "line 2: viewing distance"},
+      {"eye at the centre", ChangeLine(valid, 2, "   0.0  30.00 60.0"), "line 2: viewing distance"},
+      {"eye behind", ChangeLine(valid, 2, " -30.0  30.00 60.0"), "line 2: viewing distance"},
   };
+  const std::string stale = "0 0 0 0 0 0\n1 1 1 1 1 1\n1 2 3\n4 5 2\n";  // an earlier run's meshout
   for (const auto& r : rows) {
-    std::remove(Path("meshinp").c_str());
-    if (r.write) Write("meshinp", r.text);
-    Write("meshout", "0 0 0 0 0 0\n1 1 1 1 1 1\n1 2 3\n4 5 2\n");
-    EXPECT_EQ(Run(r.args), r.status) << r.name;
-    const std::string err = Read("stderr");
-    EXPECT_NE(err.find(r.message), std::string::npos) << r.name << ": " << err;
-    EXPECT_EQ(err.find('\n'), err.size() - 1) << r.name << ": one line wanted: " << err;
-    if (r.status == 1) {
-      EXPECT_FALSE(Exists("meshout")) << r.name << ": a stale meshout was left";
+    test::TempDir dir;
+    if (r.text != "-") test::WriteText(dir.File("meshinp"), r.text);
+    test::WriteText(dir.File("meshout"), stale);
+    const test::ToolRun run = test::RunTool(dir.path(), PYK_MESH_EXE, "");
+    EXPECT_EQ(run.status, r.message == nullptr ? 0 : 1) << r.name;
+    EXPECT_EQ(std::filesystem::exists(dir.File("meshout")), r.message == nullptr) << r.name;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("meshout.tmp"))) << r.name;
+    if (r.message == nullptr) {
+      EXPECT_EQ(run.err, "") << r.name;
+      EXPECT_NE(test::ReadText(dir.File("meshout")), stale) << r.name;
+      continue;
     }
-    EXPECT_FALSE(Exists("meshout.tmp")) << r.name;
+    EXPECT_NE(run.err.find(r.message), std::string::npos) << r.name << ": " << run.err;
+    EXPECT_EQ(run.err.rfind("mesh: meshinp: ", 0), 0u) << r.name << ": " << run.err;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << r.name << ": one line wanted: " << run.err;
   }
+  const test::ToolRun run = test::RunTool(test::TempDir().path(), PYK_MESH_EXE, "extra");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err.rfind("usage: mesh", 0), 0u) << run.err;
 }
 
 }  // namespace

@@ -87,7 +87,8 @@ inline MeshInput CrystalSection(int nu, int nv) {
   return in;
 }
 
-// The text of meshinp in the viewer's formats.
+// The text of meshinp in the viewer's formats, for the benchmark, which runs
+// without the viewer's libraries; the tests use the viewer's own writer.
 inline std::string FormatMeshInput(const MeshInput& in) {
   std::string text;
   char line[128];

@@ -1,4 +1,4 @@
-// Thinning under the record limit: which lines are drawn, the stride chosen and the records.
+// Thinning under the record limit: the lines drawn, the stride chosen and the records.
 #include "mesh/thinning.h"
 
 #include <gtest/gtest.h>
@@ -6,22 +6,10 @@
 #include <string>
 
 #include "mesh/calculate.h"
-#include "sections.h"
+#include "mesh/sections.h"
 
 namespace pyk {
 namespace {
-
-TEST(MeshThinning, LinesDrawn) {
-  const struct {
-    int index, count, stride;
-    bool drawn;
-  } rows[] = {{0, 149, 4, true},   {4, 149, 4, true},  {5, 149, 4, false}, {148, 149, 4, true},
-              {149, 149, 4, true}, {147, 149, 3, true}, {148, 149, 3, false}, {7, 10, 1, true}};
-  for (const auto& r : rows) {
-    EXPECT_EQ(LineDrawn(r.index, r.count, r.stride), r.drawn)
-        << r.index << " of " << r.count << " at stride " << r.stride;
-  }
-}
 
 // A flat field from above shows every edge whole, so the counts follow from
 // the grid: 149 segments on each drawn line of either direction.

@@ -20,10 +20,11 @@ namespace {
 
 TEST(Files, ShippedFilesAreWhatTheToolWrites) {
   test::TempDir dir;
-  std::string failed;
-  ASSERT_TRUE(WriteSamples(dir.path().string(), &failed)) << failed;
+  const test::ToolRun run = test::RunTool(dir.path(), PYK_SAMPLEMAP_EXE, "out/samples");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
   int files = 0;
-  for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
+  for (const auto& e : std::filesystem::directory_iterator(dir.path() / "out/samples")) {
     const std::string name = e.path().filename().string();
     const std::string shipped = test::DataFile(name);
     ASSERT_TRUE(std::filesystem::exists(shipped)) << name;
@@ -32,10 +33,12 @@ TEST(Files, ShippedFilesAreWhatTheToolWrites) {
     ++files;
   }
   EXPECT_EQ(files, 12);
+  EXPECT_EQ(test::RunTool(dir.path(), PYK_SAMPLEMAP_EXE, "-x").status, 1);
 }
 
-// Every sample loads without a message, and each section the engine cuts on
-// the starting face equals the generator's expansion to the six decimals written.
+// Every sample loads without a message, and the sections the engine cuts (the
+// starting one, and two of each face) equal the generator's expansion to the
+// six decimals written.
 TEST(Files, TheEngineCutsTheGeneratorsSections) {
   std::vector<SampleFile> samples;
   ASSERT_TRUE(BuildSamples(&samples));
@@ -52,17 +55,28 @@ TEST(Files, TheEngineCutsTheGeneratorsSections) {
 
     const ExpandedMap e = ExpandToGrid(f.map);
     const int* g = e.grid;
-    const PlaneAxes ax = AxesOf(s->m_nPlane);
-    const int ua = ax.u, va = ax.v;
+    const auto expect = [&](int plane, int section) {
+      const PlaneAxes ax = AxesOf(plane);
+      for (int u = 0; u <= g[ax.u]; ++u) {
+        for (int v = 0; v <= g[ax.v]; ++v) {
+          int p3[3];
+          p3[ax.normal] = section;
+          p3[ax.u] = u % g[ax.u];
+          p3[ax.v] = v % g[ax.v];
+          const double want = e.a[(size_t(p3[2]) * g[1] + p3[1]) * g[0] + p3[0]];
+          ASSERT_NEAR(s->m_afSection[u][v], want, 5e-7 + 1.2e-7 * std::fabs(want))
+              << f.mapName << " plane " << plane << " section " << section << " at " << u << " " << v;
+        }
+      }
+    };
     ASSERT_EQ(s->m_nSection, 0) << f.mapName;
-    for (int u = 0; u <= g[ua]; ++u) {
-      for (int v = 0; v <= g[va]; ++v) {
-        int p3[3] = {0, 0, 0};
-        p3[ua] = u % g[ua];
-        p3[va] = v % g[va];
-        const double want = e.a[(size_t(p3[2]) * g[1] + p3[1]) * g[0] + p3[0]];
-        ASSERT_NEAR(s->m_afSection[u][v], want, 5e-7 + 1.2e-7 * std::fabs(want))
-            << f.mapName << " at " << u << " " << v;
+    expect(s->m_nPlane, 0);
+    for (const int plane : {kPlaneH00, kPlane0K0, kPlane00L}) {
+      for (const int section : {0, 5}) {
+        s->m_nPlane = plane;
+        s->m_anSectionIndex[plane] = section;
+        ComputeSection(*s);
+        expect(plane, section);
       }
     }
   }

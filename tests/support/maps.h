@@ -1,12 +1,17 @@
-// Small map files written by hand for tests, and a loaded-state fixture.
+// Small map files written by hand for tests, a loaded-state fixture, and the
+// viewer's state of a mesh section with its meshinp.
 #pragma once
 
+#include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <string>
 
+#include "mesh/input.h"
 #include "state/view_state.h"
 #include "support/files.h"
 #include "support/recorder.h"
+#include "views3d/mesh_exchange.h"
 
 namespace pyk::test {
 
@@ -32,6 +37,39 @@ inline std::unique_ptr<ViewState> FreshState() {
   s->m_fMaxDensity = -1e8f;
   s->m_nSectionCount = 1;
   return s;
+}
+
+// The viewer's state holding in's viewpoint, face, client size, range and section.
+inline std::unique_ptr<ViewState> ViewerSection(const MeshInput& in) {
+  auto s = FreshState();
+  const float params[4] = {in.param, in.distance, in.theta, in.phi};
+  std::copy(params, params + 4, s->m_afMeshParam);
+  s->m_afEdge[0] = in.edgeU;
+  s->m_afEdge[1] = in.edgeV;
+  s->m_fPlaneAngle = in.angle;
+  s->m_nClientWidth = in.width;
+  s->m_nClientHeight = in.height;
+  s->m_fMinDensity = in.minDensity;
+  s->m_fMaxDensity = in.maxDensity;
+  s->m_nGridU = in.nu;
+  s->m_nGridV = in.nv;
+  s->m_fHeightScale = 1.0f;
+  for (int i = 0; i <= in.nu; ++i) {
+    for (int j = 0; j <= in.nv; ++j) s->m_afSection[i][j] = in.Value(i, j);
+  }
+  return s;
+}
+
+// meshinp of s as the viewer writes it.
+inline std::string ViewerMeshinp(const ViewState& s) {
+  char* buf = nullptr;
+  size_t len = 0;
+  FILE* f = open_memstream(&buf, &len);
+  WriteMeshInput(s, f);
+  std::fclose(f);
+  const std::string text(buf, len);
+  std::free(buf);
+  return text;
 }
 
 }  // namespace pyk::test

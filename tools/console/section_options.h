@@ -53,13 +53,13 @@ inline int ParseSectionOption(int argc, char** argv, int* i, SectionOptions* o, 
   return 0;
 }
 
-// Runs the face command, then sets the section number held within
+// Shows the face, then sets the section number held within
 // 0 .. the section count, as the section steps hold it.
-inline void ApplySectionOptions(ViewState& s, Platform& platform, const SectionOptions& o) {
-  if (o.plane >= 0) OnFace(s, platform, o.plane, nullptr);
+inline void ApplySectionOptions(ViewState& s, const SectionOptions& o) {
+  if (o.plane >= 0) SelectFace(s, o.plane);
   if (o.haveSection) {
     const long n = o.section < 0 ? 0 : (o.section > s.m_nSectionCount ? s.m_nSectionCount : o.section);
-    GoToSection(s, platform, static_cast<int>(n), nullptr);
+    SelectSection(s, static_cast<int>(n));
   }
 }
 

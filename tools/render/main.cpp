@@ -1,5 +1,5 @@
-// pyknoscope-render: renders the picture the viewer shows for a map into an
-// offscreen OpenGL context and writes it as a 24-bit BMP (or PNG).
+// pyknoscope-render: writes the picture the viewer shows for a map to a file.
+// It is rendered into an offscreen OpenGL context and written as a 24-bit BMP (or PNG).
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
@@ -11,7 +11,7 @@
 #include "render/bmp.h"
 #include "render/colors.h"
 #include "render/material.h"
-#include "render/scene.h"
+#include "engine/scene.h"
 #include "settings/startup.h"
 #include "tools/console/console.h"
 #include "tools/console/section_options.h"
@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
   pyk::SetupColors(s);
   const std::string_view words[3] = {o.files[0], "", o.files[1]};
   if (pyk::LoadFromArguments(s, platform, words, 3) != 0) return 1;
-  pyk::ApplySectionOptions(s, platform, o.view);
+  pyk::ApplySectionOptions(s, o.view);
   if (o.mode >= 0) s.m_nViewMode = o.mode;
   if (s.m_nViewMode == pyk::k3dMesh) {
     std::fprintf(stderr, "pyknoscope-render: 3D Mesh mode is not rendered by this tool; use --mode\n");
@@ -137,8 +137,9 @@ int main(int argc, char** argv) {
   }
   s.m_fAspect = static_cast<float>(o.width) / static_cast<float>(o.height);
   pyk::SetupLights(s);
-  const pyk::SceneModes modes{pyk::Draw3DContour, nullptr};
-  pyk::RenderScene(s, modes, nullptr);
+  pyk::SceneOptions options;
+  options.drawMesh = false;  // no mesh program runs here
+  pyk::RenderScene(s, nullptr, options);
   const std::vector<uint8_t> rgb = gl->ReadPixels();
 
   const std::string out(o.files[2]);

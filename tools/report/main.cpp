@@ -1,5 +1,5 @@
-// pyknoscope-report: writes the density report of a map's section, as the
-// viewer's "Show Density List" writes it, without opening an editor.
+// pyknoscope-report: writes the density report of a map's section.
+// The report is written as the viewer's "Show Density List" writes it, without opening an editor.
 #include <cstdio>
 #include <string_view>
 
@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
   pyk::PrepareViewWindow(s);
   if (pyk::LoadFromArguments(s, platform, o.files, 3) != 0) return 1;
 
-  pyk::ApplySectionOptions(s, platform, o.view);
+  pyk::ApplySectionOptions(s, o.view);
   if (pyk::WriteDensityList(s, platform) != 0) {
     platform.ShowMessage(pyk::msg::kOutputCannotPrepare);
     return 1;

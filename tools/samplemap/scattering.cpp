@@ -1,5 +1,5 @@
-// Cromer-Mann coefficients (International Tables for Crystallography, Vol. C,
-// Table 6.1.1.4) for the elements and ions of the shipped structures.
+// Cromer-Mann coefficients for the elements and ions of the shipped structures.
+// From International Tables for Crystallography, Vol. C, Table 6.1.1.4.
 #include "tools/samplemap/scattering.h"
 
 #include <cmath>

@@ -1,4 +1,5 @@
-// Structure data. Aspirin: C. C. Wilson, New J. Chem. 26 (2002) 1733,
+// Structure data: the published crystal structures the samples are computed from.
+// Aspirin: C. C. Wilson, New J. Chem. 26 (2002) 1733,
 // doi:10.1039/b203379h, CCDC 185472, neutron data at 100 K (B = 8 pi^2 Ueq).
 // Silicon: U = 0.00577 A^2 at 300 K. Rock salt: room-temperature B values.
 #include "tools/samplemap/structures.h"

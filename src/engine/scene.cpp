@@ -1,13 +1,25 @@
-// Transforms in call order: the last one listed acts first on the vertices.
-#include "render/scene.h"
+// The frame composer; transforms in call order: the last one listed acts first on the vertices.
+#include "engine/scene.h"
 
 #include "render/colors.h"
 #include "render/contour_map.h"
 #include "render/gl.h"
+#include "render/material.h"
+#include "views3d/mesh_display.h"
+#include "views3d/surface.h"
 
 namespace pyk {
 
-void RenderScene(ViewState& s, const SceneModes& modes, PaneTexts* panes) {
+void InitializeScene(ViewState& s) { SetupLights(s); }
+
+void ResizeScene(ViewState& s, int width, int height, double devicePixelRatio) {
+  s.m_nClientWidth = width;
+  s.m_nClientHeight = height;
+  if (height > 0) s.m_fAspect = static_cast<float>(width) / static_cast<float>(height);
+  glViewport(0, 0, static_cast<GLsizei>(width * devicePixelRatio), static_cast<GLsizei>(height * devicePixelRatio));
+}
+
+void RenderScene(ViewState& s, PaneTexts* panes, const SceneOptions& options) {
   const float* back = s.m_afColor[kColBackground];
   glClearColor(back[0], back[1], back[2], 1.0f);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -23,14 +35,14 @@ void RenderScene(ViewState& s, const SceneModes& modes, PaneTexts* panes) {
   glEnable(GL_DEPTH_TEST);
   glEnable(GL_LIGHTING);
   glEnable(GL_NORMALIZE);
-  if (s.m_nStatus != 0) return;
+  if (s.m_nStatus != kStatusReady) return;
 
   if (panes != nullptr) *panes = FormatPaneTexts(s);
   switch (s.m_nViewMode) {
     case kContour:
       glDisable(GL_LIGHTING);
       glTranslatef(s.m_fTransX, s.m_fTransY, s.m_fTransZ);
-      DrawContourMap(s, modes.contourDrawing);
+      DrawContourMap(s, options.contourDrawing);
       glEnable(GL_LIGHTING);
       break;
     case k3dContour:
@@ -42,14 +54,14 @@ void RenderScene(ViewState& s, const SceneModes& modes, PaneTexts* panes) {
       glRotatef(s.m_fViewRotX, 1.0f, 0.0f, 0.0f);
       glRotatef(s.m_fViewRotZ, 0.0f, 0.0f, 1.0f);
       glEnable(GL_LIGHTING);
-      if (modes.draw3dContour != nullptr) modes.draw3dContour(s);
+      if (options.draw3dSurface) Draw3DContour(s);
       glTranslatef(0.0f, 0.0f, -4.0f);
-      DrawContourMap(s, modes.contourDrawing);
+      DrawContourMap(s, options.contourDrawing);
       break;
     case k3dMesh:
       glEnable(GL_LIGHTING);
       glTranslatef(s.m_fTransX, s.m_fTransY, s.m_fTransZ);
-      if (modes.drawMesh != nullptr) modes.drawMesh(s);
+      if (options.drawMesh) DrawMesh(s);
       break;
     default:
       break;

@@ -1,0 +1,428 @@
+// The Color Setting, Contour Separation, Contour Conditions and version
+// dialogs on the real widgets, driven by keys and clicks, with their commands;
+// a recorder stands in for the view's platform.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QColorDialog>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QToolButton>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+#include "dialogs/about_dialog.h"
+#include "dialogs/color_setting_dialog.h"
+#include "dialogs/contour_conditions_dialog.h"
+#include "dialogs/contour_separation_dialog.h"
+#include "dialogs/numbers.h"
+#include "dialogs/spin_edit.h"
+#include "state/view_state.h"
+#include "support/modal.h"
+#include "support/recorder.h"
+
+namespace pyk {
+namespace {
+
+TEST(Numbers, AtoiAtofAndTruncationAtTheLimits) {
+  const struct {
+    const char* text;
+    int32_t n;
+    float f;
+  } rows[] = {{"  -3x", -3, -3.0f},
+              {"1.5e2", 1, 150.0f},
+              {"+42", 42, 42.0f},
+              {"99999999999", INT_MAX, 99999999999.0f},
+              {"-99999999999", INT_MIN, -99999999999.0f}};
+  for (const auto& r : rows) {
+    EXPECT_EQ(TextToInt(QString::fromLatin1(r.text)), r.n) << r.text;
+    EXPECT_EQ(TextToFloat(QString::fromLatin1(r.text)), r.f) << r.text;
+  }
+  EXPECT_EQ(TruncateToInt(-10.5), -10);
+  EXPECT_EQ(TruncateToInt(3e9), INT_MIN);
+  EXPECT_EQ(TruncateToInt(std::numeric_limits<double>::quiet_NaN()), INT_MIN);
+}
+
+// The line width's arrows step tenths, the separation's hundredths; each keeps
+// its own position, clamped to 0..100 and 0..10000, and the edit shows it.
+TEST(Dialogs, ArrowsKeepTheirOwnPosition) {
+  const struct {
+    bool separation;
+    float start;
+    int openPos;
+    const char* openText;
+    int steps;  // > 0 up, < 0 down
+    bool keys;  // the arrow keys in the edit instead of the buttons
+    int pos;
+    const char* text;
+  } rows[] = {
+      {false, 1.0f, 10, "1.0", -1, false, 9, "0.9"},          {false, 0.9f, 8, "0.9", +1, false, 9, "0.9"},
+      {false, 2.99f, 29, "3.0", +1, false, 30, "3.0"},        {false, 0.0f, 0, "0.0", -1, false, 0, "0.0"},
+      {false, 10.0f, 100, "10.0", +1, false, 100, "10.0"},    {false, 15.0f, 100, "15.0", -1, false, 99, "9.9"},
+      {false, -1.0f, 0, "-1.0", +2, false, 2, "0.2"},         {false, 2.99f, 29, "3.0", -3, true, 26, "2.6"},
+      {false, 9.95f, 99, "9.9", +3, true, 100, "10.0"},       {true, 0.5f, 50, "  0.50", +1, false, 51, "  0.51"},
+      {true, 0.35f, 34, "  0.35", +1, false, 35, "  0.35"},   {true, 0.35f, 34, "  0.35", -1, false, 33, "  0.33"},
+      {true, 150.0f, 10000, "150.00", +1, false, 10000, "100.00"},
+      {true, 150.0f, 10000, "150.00", -2, false, 9998, " 99.98"},
+      {true, 0.0f, 0, "  0.00", -1, false, 0, "  0.00"},      {true, -2.0f, 0, " -2.00", +1, false, 1, "  0.01"},
+  };
+  for (const auto& r : rows) {
+    CColorSettingDlg color;
+    CContourSeparationDlg separation;
+    QDialog& d = r.separation ? static_cast<QDialog&>(separation) : color;
+    float& value = r.separation ? separation.m_fSeparation : color.m_fLineWidth;
+    SpinEdit* spin = r.separation ? separation.m_spinSeparation : color.m_spinLineWidth;
+    QLineEdit* edit = r.separation ? separation.m_editSeparation : color.m_editLineWidth;
+    value = r.start;
+    d.show();
+    const std::string what = std::string(r.separation ? "separation " : "width ") + std::to_string(r.start);
+    EXPECT_EQ(spin->Position(), r.openPos) << what;
+    EXPECT_EQ(edit->text().toStdString(), r.openText) << what;
+    for (int i = 0; i < std::abs(r.steps); ++i) {
+      if (r.keys) {
+        QTest::keyClick(edit, r.steps > 0 ? Qt::Key_Up : Qt::Key_Down);
+      } else {
+        QTest::mouseClick(r.steps > 0 ? spin->UpButton() : spin->DownButton(), Qt::LeftButton);
+      }
+    }
+    EXPECT_EQ(spin->Position(), r.pos) << what << " after " << r.steps;
+    EXPECT_EQ(edit->text().toStdString(), r.text) << what << " after " << r.steps;
+    EXPECT_EQ(value, static_cast<float>(r.pos) / (r.separation ? 100.0f : 10.0f)) << what << " after " << r.steps;
+    d.reject();
+  }
+}
+
+// Every dialog's caption and texts (a flagged one lies below the one flagged
+// before) and the order Tab walks from the focus.
+TEST(Dialogs, TextsRowsAndTabOrder) {
+  CColorSettingDlg color;
+  CContourSeparationDlg separation;
+  CContourConditionsDlg conditions;
+  CAboutDlg about{QIcon()};
+  struct Text {
+    const char* name;
+    const char* text;
+    bool below;
+  };
+  const struct {
+    QDialog* d;
+    const char* title;
+    std::vector<Text> texts;
+    std::vector<std::string> tabs;
+  } rows[] = {
+      {&color,
+       "Color Setting",
+       {{"labelFrameColor", "Frame Color :", true},
+        {"labelFontColor", "Font Color :", true},
+        {"labelNegativeColor", "Contour Negative Color :", true},
+        {"labelPositiveColor", "Contour Positive Color :", true},
+        {"labelContourBackColor", "Contour Background Color :", true},
+        {"labelMeshColor", "Mesh Color :", true},
+        {"labelBackColor", "Background Color :", true},
+        {"labelLineWidth", "Contour Line Width :", true},
+        {"buttonMeshColor", ".....", false},
+        {"buttonOk", "OK", true},
+        {"buttonCancel", "Cancel", false}},
+       {"buttonOk", "buttonCancel", "buttonMeshColor", "buttonFrameColor", "buttonFontColor", "buttonNegativeColor",
+        "buttonPositiveColor", "buttonContourBackColor", "buttonBackColor", "editLineWidth", "buttonOk"}},
+      {&separation,
+       "Contour Separation",
+       {{"labelMinDensity", "Minimum Density :", true},
+        {"stcMinDensity", "........", false},
+        {"labelMinUnit", "e/A^3", false},
+        {"labelMaxDensity", "Maximum Density :", true},
+        {"stcMaxDensity", "......", false},
+        {"labelMaxUnit", "e/A^3", false},
+        {"labelSeparation", "Separation value :", true},
+        {"labelSeparationUnit", "e/A^3", false},
+        {"buttonOk", "OK", true},
+        {"buttonCancel", "Cancel", false}},
+       {"buttonOk", "buttonCancel", "editSeparation", "buttonOk"}},
+      {&conditions,
+       "Contour Conditions",
+       {{"labelF000", "F(000) :", true}, {"labelDivision", "Division for Height :", true}},
+       {"buttonOk", "buttonCancel", "editF000", "editDivision", "buttonOk"}},
+      {&about, "Version of Pyknoscope", {{"stcVersion", "Pyknoscope Version 1.0", true}}, {"buttonOk", "buttonOk"}},
+  };
+  for (const auto& r : rows) {
+    EXPECT_EQ(r.d->windowTitle().toStdString(), r.title);
+    for (const Text& t : r.texts) {  // before the first showing: the range keeps its placeholders
+      QWidget* w = r.d->findChild<QWidget*>(QString::fromLatin1(t.name));
+      ASSERT_NE(w, nullptr) << r.title << ": " << t.name;
+      const auto* label = qobject_cast<QLabel*>(w);
+      const auto* button = qobject_cast<QAbstractButton*>(w);
+      EXPECT_EQ((label != nullptr ? label->text() : button->text()).toStdString(), t.text) << r.title << ": " << t.name;
+    }
+    r.d->show();
+    int lastY = -1;
+    for (const Text& t : r.texts) {
+      if (!t.below) continue;
+      const int y = r.d->findChild<QWidget*>(QString::fromLatin1(t.name))->mapTo(r.d, QPoint(0, 0)).y();
+      EXPECT_GT(y, lastY) << r.title << ": " << t.name << " lies below the row before";
+      lastY = y;
+    }
+    r.d->hide();
+    EXPECT_EQ(test::TabVisits(*r.d, static_cast<int>(r.tabs.size())), r.tabs) << r.title;
+  }
+}
+
+// What the recording colour picker was asked and answers.
+QColor g_pickInitial;
+QColor g_pickAnswer;
+bool g_pickOk = false;
+
+bool RecordingPicker(QColor initial, QWidget*, QColor* chosen) {
+  g_pickInitial = initial;
+  if (g_pickOk) *chosen = g_pickAnswer;
+  return g_pickOk;
+}
+
+// The pixel at p of w as the X server shows it.
+QColor OnScreen(QWidget* w, QPoint p) {
+  const QPoint at = w->mapTo(w->window(), p);
+  return w->screen()->grabWindow(w->window()->winId(), at.x(), at.y(), 1, 1).toImage().pixelColor(0, 0);
+}
+
+QPushButton* Button(QWidget& d, const char* name) { return d.findChild<QPushButton*>(QString::fromLatin1(name)); }
+
+TEST(ColorSetting, OkReadsTheEditWithPercentF) {
+  const struct {
+    const char* typed;
+    int stepsUp;
+    float width;
+  } rows[] = {
+      {"2.5", 0, 2.5f}, {"abc", 0, 1.0f},   {"2.5xyz", 0, 2.5f},    {" 3", 0, 3.0f},
+      {"", 0, 1.0f},    {"-4", 0, -4.0f},   {"0", 0, 0.0f},         {"abc", 1, 1.1f},  // the arrow's width stays
+      {"", 2, 1.2f},    {"+.5e1", 0, 5.0f}, {"100ergs", 0, 100.0f}, {"x2", 0, 1.0f},
+  };
+  for (const auto& r : rows) {
+    CColorSettingDlg d;
+    d.m_fLineWidth = 1.0f;
+    d.show();
+    for (int i = 0; i < r.stepsUp; ++i) QTest::mouseClick(d.m_spinLineWidth->UpButton(), Qt::LeftButton);
+    d.m_editLineWidth->setText(QString::fromLatin1(r.typed));
+    QTest::mouseClick(d.m_buttonOk, Qt::LeftButton);
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.m_fLineWidth, r.width) << '"' << r.typed << "\" after " << r.stepsUp << " steps";
+  }
+}
+
+TEST(ColorSetting, EachButtonPicksItsRowsEntry) {
+  const struct {
+    const char* button;
+    const char* swatch;
+    int entry;
+  } rows[] = {
+      {"buttonFrameColor", "swatch1006", 4},       {"buttonFontColor", "swatch1007", 3},
+      {"buttonNegativeColor", "swatch1008", 2},    {"buttonPositiveColor", "swatch1009", 1},
+      {"buttonContourBackColor", "swatch1010", 0}, {"buttonMeshColor", "swatch1005", 6},
+      {"buttonBackColor", "swatch1011", 7},
+  };
+  for (const auto& r : rows) {
+    CColorSettingDlg d;
+    d.m_pfnPickColor = RecordingPicker;
+    for (int i = 0; i < 8; ++i) d.m_anRed[i] = d.m_anGreen[i] = d.m_anBlue[i] = 16 * i;
+    d.m_anRed[r.entry] = 256 + 5;  // the swatch and the picker see the low 8 bits
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    QWidget* swatch = d.findChild<QWidget*>(QString::fromLatin1(r.swatch));
+    ASSERT_NE(swatch, nullptr) << r.swatch;
+    EXPECT_EQ(OnScreen(swatch, swatch->rect().center()), QColor(5, 16 * r.entry, 16 * r.entry)) << r.swatch;
+
+    g_pickOk = false;
+    QTest::mouseClick(Button(d, r.button), Qt::LeftButton);
+    EXPECT_EQ(g_pickInitial, QColor(5, 16 * r.entry, 16 * r.entry)) << r.button;
+    EXPECT_EQ(d.m_anRed[r.entry], 256 + 5) << r.button << ": a cancelled pick changes nothing";
+
+    g_pickOk = true;
+    g_pickAnswer = QColor(10, 200, 30);
+    QTest::mouseClick(Button(d, r.button), Qt::LeftButton);
+    for (int i = 0; i < 8; ++i)
+      EXPECT_EQ(d.EntryColor(i), i == r.entry ? QColor(10, 200, 30) : QColor(16 * i, 16 * i, 16 * i)) << r.button << i;
+    // The window on the screen shows the new colour without any other event.
+    QColor shown;
+    for (int i = 0; i < 50 && (shown = OnScreen(swatch, swatch->rect().center())) != QColor(10, 200, 30); ++i)
+      QTest::qWait(20);
+    EXPECT_EQ(shown, QColor(10, 200, 30)) << r.swatch << " repainted";
+    EXPECT_EQ(OnScreen(swatch, QPoint(0, 0)), QColor(Qt::black)) << r.swatch << " frame";
+    d.reject();
+  }
+}
+
+TEST(ColorSetting, TheDefaultPickerIsTheColourDialog) {
+  for (bool ok : {true, false}) {
+    CColorSettingDlg d;
+    d.m_anRed[4] = 1, d.m_anGreen[4] = 2, d.m_anBlue[4] = 3;
+    d.show();
+    test::WhenModal<QColorDialog>([ok](QColorDialog& c) {
+      EXPECT_EQ(c.currentColor(), QColor(1, 2, 3));
+      c.setCurrentColor(QColor(40, 50, 60));
+      ok ? c.accept() : c.reject();
+    });
+    QTest::mouseClick(Button(d, "buttonFrameColor"), Qt::LeftButton);
+    EXPECT_EQ(d.EntryColor(4), ok ? QColor(40, 50, 60) : QColor(1, 2, 3));
+    d.reject();
+  }
+}
+
+// A component of the view, its byte in the dialog and its value after OK.
+struct Component {
+  float value;
+  int byte;
+  float back;
+};
+constexpr Component kComponents[8] = {{0.5f, 127, 127 / 255.0f},   {1.0f, 255, 1.0f},       {0.0f, 0, 0.0f},
+                                      {0.999f, 254, 254 / 255.0f}, {0.3f, 76, 76 / 255.0f}, {0.33f, 84, 84 / 255.0f},
+                                      {-0.1f, -25, -25 / 255.0f},  {0.25f, 63, 63 / 255.0f}};
+// Entry i holds components i, i + 1 and i + 2 as red, green and blue.
+const Component& At(int entry, int c) { return kComponents[(entry + c) % 8]; }
+
+TEST(ColorSetting, SetColorCommandRoundTripsOnOkOnly) {
+  auto s = MakeViewState();
+  for (int i = 0; i < 8; ++i)
+    for (int c = 0; c < 3; ++c) s->m_afColor[i][c] = At(i, c).value;
+  s->m_fLineWidth = 1.0f;
+  float start[8][3];
+  std::memcpy(start, s->m_afColor, sizeof start);
+
+  // Cancel and Escape leave the view as it was, bit for bit, and request no repaint.
+  test::RecordingPlatform p;
+  for (bool escape : {false, true}) {
+    test::WhenModal<CColorSettingDlg>([escape](CColorSettingDlg& d) {
+      d.m_pfnPickColor = RecordingPicker;
+      g_pickOk = true;
+      QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("buttonFrameColor")), Qt::LeftButton);
+      d.m_editLineWidth->setText(QStringLiteral("7"));
+      escape ? QTest::keyClick(&d, Qt::Key_Escape) : QTest::mouseClick(d.m_buttonCancel, Qt::LeftButton);
+    });
+    OnSetColor(*s, p, nullptr);
+    EXPECT_EQ(std::memcmp(s->m_afColor, start, sizeof start), 0);
+    EXPECT_EQ(s->m_fLineWidth, 1.0f);
+    EXPECT_TRUE(p.events.empty());
+  }
+
+  // OK (Return in the edit) without changes: every component of all eight
+  // entries, entry 5 included, passes through its truncated byte; one repaint.
+  test::WhenModal<CColorSettingDlg>([](CColorSettingDlg& d) {
+    for (int i = 0; i < 8; ++i) {
+      const int32_t bytes[3] = {d.m_anRed[i], d.m_anGreen[i], d.m_anBlue[i]};
+      for (int c = 0; c < 3; ++c) EXPECT_EQ(bytes[c], At(i, c).byte) << "entry " << i << " component " << c;
+    }
+    QTest::keyClick(d.m_editLineWidth, Qt::Key_Return);
+  });
+  OnSetColor(*s, p, nullptr);
+  for (int i = 0; i < 8; ++i)
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(s->m_afColor[i][c], At(i, c).back) << "entry " << i << " component " << c;
+  EXPECT_EQ(s->m_fLineWidth, 1.0f);
+  EXPECT_EQ(p.events, std::vector<std::string>{"invalidate"});
+
+  // A picked mesh colour and a typed width reach the view; the rest stays as it came back.
+  test::WhenModal<CColorSettingDlg>([](CColorSettingDlg& d) {
+    d.m_pfnPickColor = RecordingPicker;
+    g_pickOk = true;
+    g_pickAnswer = QColor(51, 0, 255);
+    QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("buttonMeshColor")), Qt::LeftButton);
+    d.m_editLineWidth->setText(QStringLiteral("2.5"));
+    QTest::mouseClick(d.m_buttonOk, Qt::LeftButton);
+  });
+  OnSetColor(*s, p, nullptr);
+  for (int i = 0; i < 8; ++i) {
+    const float want[3] = {i == 6 ? 0.2f : At(i, 0).back, i == 6 ? 0.0f : At(i, 1).back, i == 6 ? 1.0f : At(i, 2).back};
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(s->m_afColor[i][c], want[c]) << "entry " << i << " component " << c;
+  }
+  EXPECT_EQ(s->m_fLineWidth, 2.5f);
+  EXPECT_EQ(p.events.size(), 2u);
+}
+
+TEST(ContourSeparation, CommandTakesTheTypedSeparationOnOk) {
+  const struct {
+    const char* typed;  // nullptr: Cancel
+    float step;
+    size_t repaints;
+  } rows[] = {
+      {"1.5abc", 1.5f, 1}, {"abc", 0.5f, 1}, {"", 0.5f, 1}, {" 0", 0.0f, 1}, {"-3", -3.0f, 1}, {nullptr, 0.5f, 0},
+  };
+  for (const auto& r : rows) {
+    auto s = MakeViewState();
+    s->m_fContourStep = 0.5f;
+    s->m_fMinDensity = -1.234f;
+    s->m_fMaxDensity = 12.345f;
+    s->m_bMapValid = 1;
+    test::RecordingPlatform p;
+    test::WhenModal<CContourSeparationDlg>([&r](CContourSeparationDlg& d) {
+      EXPECT_EQ(d.m_stcMinDensity->text().toStdString(), "  -1.23");
+      EXPECT_EQ(d.m_stcMaxDensity->text().toStdString(), "  12.35");
+      d.m_editSeparation->setText(QString::fromLatin1(r.typed != nullptr ? r.typed : "9"));
+      QTest::mouseClick(r.typed != nullptr ? d.m_buttonOk : d.m_buttonCancel, Qt::LeftButton);
+    });
+    OnContourSeparation(*s, p, nullptr);
+    EXPECT_EQ(s->m_fContourStep, r.step) << (r.typed ? r.typed : "Cancel");
+    EXPECT_EQ(s->m_fMinDensity, -1.234f);
+    EXPECT_EQ(s->m_fMaxDensity, 12.345f);
+    EXPECT_EQ(p.events.size(), r.repaints) << (r.typed ? r.typed : "Cancel");
+  }
+}
+
+// OK needs both edits filled; Cancel keeps the values.
+TEST(ContourConditions, OkNeedsBothEditsAndCancelKeepsTheValues) {
+  const struct {
+    const char* f000;  // nullptr: Cancel after typing
+    const char* division;
+    bool closes;
+    float wantF000;
+    int wantDivision;
+  } rows[] = {
+      {"", "5", false, 0, 0},          {"10", "", false, 0, 0},         {"", "", false, 0, 0},
+      {"10", "12.7", true, 10.0f, 12}, {"letters", "3", true, 0.0f, 3}, {" 1.5e2 ", "-4x", true, 150.0f, -4},
+      {" ", " ", true, 0.0f, 0},       {nullptr, "1", false, 0, 0},
+  };
+  for (const auto& r : rows) {
+    float f000 = 123.456f;
+    int levels = 20;
+    test::WhenModal<CContourConditionsDlg>([&](CContourConditionsDlg& d) {
+      EXPECT_EQ(d.m_editF000->text().toStdString(), " 123.46");
+      EXPECT_EQ(d.m_editDivision->text().toStdString(), " 20");
+      d.m_editF000->setText(QString::fromLatin1(r.f000 != nullptr ? r.f000 : "1"));
+      d.m_editDivision->setText(QString::fromLatin1(r.division));
+      QTest::mouseClick(r.f000 != nullptr ? d.m_buttonOk : d.m_buttonCancel, Qt::LeftButton);
+      EXPECT_EQ(d.isVisible(), !r.closes && r.f000 != nullptr) << r.f000 << "|" << r.division;
+      if (d.isVisible()) QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    const bool asked = AskContourConditionsDialog(nullptr, f000, levels);
+    EXPECT_EQ(asked, r.closes) << r.f000 << "|" << r.division;
+    EXPECT_EQ(f000, r.closes ? r.wantF000 : 123.456f) << r.f000 << "|" << r.division;
+    EXPECT_EQ(levels, r.closes ? r.wantDivision : 20) << r.f000 << "|" << r.division;
+  }
+}
+
+TEST(About, ShowsTheApplicationIconAndClosesBothWays) {
+  QPixmap red(32, 32);
+  red.fill(Qt::red);
+  QApplication::setWindowIcon(QIcon(red));
+  // Twice in a row, closed once with OK and once with Escape.
+  for (bool escape : {false, true}) {
+    bool seen = false;
+    test::WhenModal<CAboutDlg>([&](CAboutDlg& d) {
+      seen = true;
+      EXPECT_EQ(d.focusWidget(), d.m_buttonOk);
+      const QImage icon = d.m_stcIcon->pixmap().toImage();
+      ASSERT_FALSE(icon.isNull());
+      EXPECT_EQ(icon.pixelColor(16, 16), QColor(Qt::red));
+      escape ? QTest::keyClick(&d, Qt::Key_Escape) : QTest::mouseClick(d.m_buttonOk, Qt::LeftButton);
+    });
+    ShowAboutDialog(nullptr);
+    EXPECT_TRUE(seen);
+  }
+  QApplication::setWindowIcon(QIcon());
+  CAboutDlg plain{QIcon()};
+  EXPECT_TRUE(plain.m_stcIcon->pixmap().isNull());
+}
+
+}  // namespace
+}  // namespace pyk
