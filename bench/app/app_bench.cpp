@@ -122,7 +122,7 @@ std::vector<std::string> Words(const std::string& stem) { return {stem + ".fou",
 // Alternates two commands (each undoes the other's change) to the finished frame.
 void CommandToFrame(benchmark::State& st, const std::string& stem, bool gradient, int mode, CommandId a, CommandId b) {
   AppWindow w(Words(stem));
-  if (!w.exposed || w.view->state().m_nStatus != 0) {
+  if (!w.exposed || w.view->state().m_nStatus != pyk::kStatusReady) {
     st.SkipWithError("window not shown or map not loaded");
     return;
   }
@@ -138,7 +138,7 @@ void CommandToFrame(benchmark::State& st, const std::string& stem, bool gradient
     flip = !flip;
   }
   if (!painted) st.SkipWithError("a command gave no frame");
-  if (w.view->state().m_nStatus != 0) st.SkipWithError("a command failed");
+  if (w.view->state().m_nStatus != pyk::kStatusReady) st.SkipWithError("a command failed");
 }
 
 void BM_SectionUpDown_Aspirin(benchmark::State& st) {
@@ -165,7 +165,7 @@ void BM_ThetaStep_AspirinMesh(benchmark::State& st) {
 void BM_WindowToFirstFrame_Aspirin(benchmark::State& st) {
   for (auto _ : st) {
     AppWindow w(Words("aspirin"));
-    if (!w.exposed || w.view->state().m_nStatus != 0) st.SkipWithError("window not shown or map not loaded");
+    if (!w.exposed || w.view->state().m_nStatus != pyk::kStatusReady) st.SkipWithError("window not shown or map not loaded");
     st.PauseTiming();
     w.frame.reset();
     QCoreApplication::processEvents();

@@ -36,7 +36,6 @@ int CPyknoscopeApp::Run(int argc, char** argv) {
     return 1;
   }
   QApplication app(argc, argv);
-  UseCNumbers();
   QApplication::setApplicationName(msg::kAppTitle);
   QApplication::setOrganizationName(msg::kOrganisation);
   QApplication::setApplicationVersion(msg::kVersion);

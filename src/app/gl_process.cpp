@@ -5,7 +5,6 @@
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
-#include <clocale>
 
 #include "render/gl.h"
 
@@ -27,8 +26,6 @@ bool InitializeGlProcess(int* argc, char** argv, std::string* error) {
   glutInit(argc, argv);
   return true;
 }
-
-void UseCNumbers() { std::setlocale(LC_NUMERIC, "C"); }
 
 bool CanCreateGlContext() {
   QOpenGLContext context;

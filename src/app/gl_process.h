@@ -12,12 +12,6 @@ namespace pyk {
 // with the reason in *error when there is no X display to draw with.
 bool InitializeGlProcess(int* argc, char** argv, std::string* error);
 
-// Right after the Q(Gui)Application is constructed: its constructor set the C
-// runtime's locale from the environment, and every number the program reads
-// or writes through printf/scanf must stay as in the C locale. Qt's own
-// widgets keep following the user's locale.
-void UseCNumbers();
-
 // After the Q(Gui)Application exists: whether a context of the default
 // surface format (compatibility or no profile, with a depth buffer) can be
 // created and made current.

@@ -21,6 +21,7 @@
 #include "dialogs/color_setting_dialog.h"
 #include "dialogs/contour_separation_dialog.h"
 #include "render/contour.h"
+#include "state/message.h"
 
 // The icons live in a static library, whose resource object the linker would
 // drop unless it is referenced; this registers it.
@@ -217,7 +218,7 @@ void CMainFrame::RefreshActions() {
   // The message area says when the contours drawn stop below the map's top.
   const ViewState& s = view_->state();
   const bool capped = s.m_nStatus == kStatusReady && s.m_nViewMode != k3dMesh && ContourLevelsCapped(s);
-  ready_->setText(capped ? QString::asprintf(msg::kLevelsCapped, kMaxContourLevels) : QString(msg::kReady));
+  ready_->setText(capped ? QString::fromStdString(FormatText(msg::kLevelsCapped, kMaxContourLevels)) : QString(msg::kReady));
   if (contextMenu_ != nullptr) {
     for (QAction* item : contextMenu_->actions()) {
       if (item->isSeparator()) continue;

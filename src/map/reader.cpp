@@ -19,6 +19,7 @@
 #include "map/scanner.h"
 #include "map/section.h"
 #include "state/message.h"
+#include "text/c_numbers.h"
 
 namespace pyk {
 
@@ -268,11 +269,11 @@ bool ReadConFile(MapRecord& s, const char* path) {
   if (f == nullptr) return false;
   char line[kPathSize];
   if (std::fgets(line, sizeof line, f) != nullptr) {
-    std::sscanf(line, "%f %f %f", &s.m_afHkl[0], &s.m_afHkl[1], &s.m_afHkl[2]);
+    ScanC(line, "%f %f %f", &s.m_afHkl[0], &s.m_afHkl[1], &s.m_afHkl[2]);
   }
-  if (std::fgets(line, sizeof line, f) != nullptr) std::sscanf(line, "%d", &s.m_nContourLevels);
-  if (std::fgets(line, sizeof line, f) != nullptr) std::sscanf(line, "%d", &s.m_nMapType);
-  if (std::fgets(line, sizeof line, f) != nullptr) std::sscanf(line, "%f", &s.m_fF000);
+  if (std::fgets(line, sizeof line, f) != nullptr) ScanC(line, "%d", &s.m_nContourLevels);
+  if (std::fgets(line, sizeof line, f) != nullptr) ScanC(line, "%d", &s.m_nMapType);
+  if (std::fgets(line, sizeof line, f) != nullptr) ScanC(line, "%f", &s.m_fF000);
   std::fclose(f);
   return true;
 }
@@ -300,7 +301,7 @@ int LoadMap(ViewState& s, Platform& platform, const LoadRequest& request) {
   copied = copied && (request.con == nullptr || CopyPath(staged.m_szConFile, *request.con, platform));
   const ConSource con = request.con != nullptr ? ConSource::kGiven : ConSource::kBeside;
   if (!copied || ReadMapFile(staged, platform, staged.m_szMapFile, con) != 0) {
-    if (!s.m_bMapValid) s.m_nStatus = -1;
+    if (!s.m_bMapValid) s.m_nStatus = kStatusNoMap;
     return -1;
   }
   CommitMapRecord(s, staged);

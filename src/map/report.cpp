@@ -4,12 +4,13 @@
 #include "map/report.h"
 
 #include "map/map_messages.h"
+#include "text/c_numbers.h"
 
 namespace pyk {
 
 void WriteDensityReport(const ViewState& s, FILE* out) {
   std::fputs(msg::kRepTitle, out);
-  std::fprintf(out, msg::kRepPlane, double{s.m_afHkl[0]}, double{s.m_afHkl[1]}, double{s.m_afHkl[2]});
+  PrintC(out, msg::kRepPlane, double{s.m_afHkl[0]}, double{s.m_afHkl[1]}, double{s.m_afHkl[2]});
   if (s.m_bCommandLine == 1) {
     const char* type = nullptr;
     switch (s.m_nMapType) {
@@ -19,22 +20,22 @@ void WriteDensityReport(const ViewState& s, FILE* out) {
       default: break;
     }
     if (type != nullptr) std::fputs(type, out);
-    std::fprintf(out, msg::kRepF000, double{s.m_fF000});
+    PrintC(out, msg::kRepF000, double{s.m_fF000});
   } else {
     std::fputs(msg::kRepTypeUnknown, out);
     std::fputs(msg::kRepF000Unknown, out);
   }
-  std::fprintf(out, msg::kRepFmin, double{s.m_fMinDensity});
-  std::fprintf(out, msg::kRepFmax, double{s.m_fMaxDensity});
-  std::fprintf(out, msg::kRepTotal, s.m_nSectionCount);
-  std::fprintf(out, msg::kRepCurrent, s.m_nSection);
-  std::fprintf(out, msg::kRepZLevel, static_cast<double>(s.m_nSection) / s.m_nSectionCount);
-  std::fprintf(out, msg::kRepDz, double{s.m_fContourStep});
+  PrintC(out, msg::kRepFmin, double{s.m_fMinDensity});
+  PrintC(out, msg::kRepFmax, double{s.m_fMaxDensity});
+  PrintC(out, msg::kRepTotal, s.m_nSectionCount);
+  PrintC(out, msg::kRepCurrent, s.m_nSection);
+  PrintC(out, msg::kRepZLevel, static_cast<double>(s.m_nSection) / s.m_nSectionCount);
+  PrintC(out, msg::kRepDz, double{s.m_fContourStep});
   std::fputs(msg::kRepListHead, out);
   std::fputs(msg::kRepColumns, out);
   for (int v = 0; v <= s.m_nGridV; ++v) {
     for (int u = 0; u <= s.m_nGridU; ++u) {
-      std::fprintf(out, msg::kRepSample, u, v, double{s.m_afSection[u][v]});
+      PrintC(out, msg::kRepSample, u, v, double{s.m_afSection[u][v]});
     }
   }
 }
@@ -43,7 +44,7 @@ int WriteDensityList(ViewState& s, Platform& platform) {
   FILE* out = s.m_szListFile[0] != '\0' ? std::fopen(s.m_szListFile, "w") : nullptr;
   if (out == nullptr) {
     platform.ShowMessage(msg::kOutputNotCreated);
-    s.m_nStatus = -1;
+    s.m_nStatus = kStatusNoMap;
     return 1;
   }
   WriteDensityReport(s, out);
@@ -51,7 +52,7 @@ int WriteDensityList(ViewState& s, Platform& platform) {
   const bool written = std::ferror(out) == 0;
   if (std::fclose(out) != 0 || !written) {
     platform.ShowMessage(msg::kOutputNotCreated);
-    s.m_nStatus = -1;
+    s.m_nStatus = kStatusNoMap;
     return 1;
   }
   return 0;

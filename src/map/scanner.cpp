@@ -5,6 +5,7 @@
 #include "map/scanner.h"
 
 #include <cstdio>
+#include "text/c_numbers.h"
 
 namespace pyk {
 
@@ -32,7 +33,7 @@ bool StreamScanner::ScanFloatSlow(float& v) {
   FILE* f = fmemopen(const_cast<char*>(p_), static_cast<size_t>(end_ - p_), "r");
   if (f == nullptr) return false;
   float value;
-  const int n = std::fscanf(f, "%f", &value);
+  const int n = ScanFileC(f, "%f", &value);
   const long used = std::ftell(f);
   std::fclose(f);
   if (used > 0) p_ += used;

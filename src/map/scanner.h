@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdint>
 #include <string_view>
+#include "text/c_numbers.h"
 
 namespace pyk {
 
@@ -146,7 +147,7 @@ inline bool StreamScanner::ScanFloat(float& v) {
   // from_chars takes no leading '+'.
   const char* first = *start == '+' ? start + 1 : start;
   float value;
-  const auto r = std::from_chars(first, numberEnd, value, std::chars_format::general);
+  const auto r = ParseC(first, numberEnd, value);
   if (r.ec != std::errc() || r.ptr != numberEnd) return ScanFloatSlow(v);
   v = value;
   p_ = s;

@@ -173,7 +173,7 @@ void ComputeSection(ViewState& s) {
   ExtractSection(s);
   ComputeSectionGeometry(s);
   ComputeHeights(s);
-  s.m_nStatus = 0;
+  s.m_nStatus = kStatusReady;
 }
 
 int64_t ImageCount(const MapRecord& s) {

@@ -4,13 +4,14 @@
 #include <cstdarg>
 
 #include "state/message.h"
+#include "text/c_numbers.h"
 
 namespace pyk {
 
 int MeshFail(std::string* error, const char* format, ...) {
   va_list args;
   va_start(args, format);
-  const std::string text = FormatTextV(format, args);
+  const std::string text = FormatCV(format, args);
   va_end(args);
   if (error != nullptr) {
     *error = text;

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "mesh/fail.h"
+#include "text/c_numbers.h"
 
 namespace pyk {
 namespace {
@@ -54,7 +55,7 @@ class WordReader {
 bool ToFloat(std::string_view word, float* v) {
   if (!word.empty() && word[0] == '+') word.remove_prefix(1);
   double d = 0;
-  const auto [ptr, ec] = std::from_chars(word.data(), word.data() + word.size(), d);
+  const auto [ptr, ec] = ParseC(word.data(), word.data() + word.size(), d);
   if (ec != std::errc() || ptr != word.data() + word.size()) return false;
   if (!std::isfinite(d) || std::fabs(d) > 3.0e38) return false;
   *v = static_cast<float>(d);
@@ -63,7 +64,7 @@ bool ToFloat(std::string_view word, float* v) {
 
 bool ToInt(std::string_view word, int* v) {
   if (!word.empty() && word[0] == '+') word.remove_prefix(1);
-  const auto [ptr, ec] = std::from_chars(word.data(), word.data() + word.size(), *v);
+  const auto [ptr, ec] = ParseC(word.data(), word.data() + word.size(), *v);
   return ec == std::errc() && ptr == word.data() + word.size();
 }
 

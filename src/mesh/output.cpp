@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "mesh/fail.h"
+#include "text/c_numbers.h"
 
 namespace pyk {
 namespace {
@@ -14,7 +15,7 @@ namespace {
 // are projected with the numbers the segments were.
 void AppendSix(const float* v, std::string* text) {
   char line[160];
-  std::snprintf(line, sizeof line, "%.9g %.9g %.9g %.9g %.9g %.9g\n", v[0], v[1], v[2], v[3],
+  FormatC(line, sizeof line, "%.9g %.9g %.9g %.9g %.9g %.9g\n", v[0], v[1], v[2], v[3],
                 v[4], v[5]);
   *text += line;
 }
@@ -28,7 +29,7 @@ void FormatMeshOutput(const MeshResult& result, std::string* text) {
   AppendSix(result.view, text);
   char line[64];
   for (const MeshRecord& r : result.records) {
-    const int n = std::snprintf(line, sizeof line, "%.3f %.3f %d\n", r.x, r.y, r.flag);
+    const int n = FormatC(line, sizeof line, "%.3f %.3f %d\n", r.x, r.y, r.flag);
     text->append(line, static_cast<size_t>(n));
   }
 }

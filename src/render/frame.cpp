@@ -8,6 +8,7 @@
 #include "render/colors.h"
 #include "render/gl.h"
 #include "render/material.h"
+#include "text/c_numbers.h"
 
 namespace pyk {
 
@@ -83,7 +84,7 @@ void DrawMapFrame(ViewState& s) {
   void* font = GLUT_BITMAP_HELVETICA_12;
   for (int i = 0; i <= 5; ++i) {
     char label[16];
-    std::snprintf(label, sizeof label, "%3.1f", i / 5.0);
+    FormatC(label, sizeof label, "%3.1f", i / 5.0);
     DrawBitmapText(s.m_afTickU[i][0] - u, s.m_afTickU[i][1] - 3 * u, 0.0f, font, label);
     DrawBitmapText(s.m_afTickV[i][0] - 4 * u, s.m_afTickV[i][1] - u, 0.0f, font, label);
   }

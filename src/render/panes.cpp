@@ -3,6 +3,7 @@
 #include "render/panes.h"
 
 #include <cstdio>
+#include "text/c_numbers.h"
 
 namespace pyk {
 
@@ -11,7 +12,7 @@ namespace {
 template <typename T>
 std::string Pane(const char* prefix, const char* format, T value) {
   char number[64];
-  std::snprintf(number, sizeof number, format, value);
+  FormatC(number, sizeof number, format, value);
   const char* p = number;
   while (*p == ' ') ++p;
   return std::string(prefix) + p;

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "settings/settings_messages.h"
+#include "text/c_numbers.h"
 
 namespace pyk {
 
@@ -28,7 +29,7 @@ struct Section {
 void ConvertValue(const char* line, const ValueLine& v) {
   const char* eq = std::strchr(line, '=');
   if (eq == nullptr) return;  // no value on this line: the field stays as it was
-  std::sscanf(eq + 1, v.format, v.fields[0], v.fields[1], v.fields[2], v.fields[3]);
+  ScanC(eq + 1, v.format, v.fields[0], v.fields[1], v.fields[2], v.fields[3]);
 }
 
 }  // namespace

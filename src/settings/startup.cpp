@@ -24,10 +24,10 @@ void ConstructView(ViewState& s, Platform& platform) {
   ResetViewState(s);
   // A folder too deep for its paths is refused as any long path is; nothing is then read from it.
   if (!CopyPath(s.m_szCurDir, folder, platform) || !CopyPath(s.m_szIniPath, folder + "/" + kIniFileName, platform)) {
-    s.m_nStatus = 1;
+    s.m_nStatus = kStatusFailed;
     return;
   }
-  if (ReadIniFile(s, platform) != 0) s.m_nStatus = 1;
+  if (ReadIniFile(s, platform) != 0) s.m_nStatus = kStatusFailed;
 }
 
 void PrepareViewWindow(ViewState& s) {

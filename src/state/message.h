@@ -1,5 +1,6 @@
 // The one builder of message texts: printf-style formats checked by the
-// compiler, and numbers grouped by thousands for limits in messages.
+// compiler and written in the C locale, and numbers grouped by thousands for
+// limits in messages.
 #pragma once
 
 #include <cstdarg>
@@ -10,7 +11,6 @@
 namespace pyk {
 
 std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string FormatTextV(const char* format, va_list args);
 // Shows the formatted message and returns -1, the refusal code of the readers.
 int Refuse(Platform& platform, const char* format, ...) __attribute__((format(printf, 2, 3)));
 // A whole number with a comma between groups of three digits: 1,000,000.

@@ -8,6 +8,7 @@
 #include "render/frame.h"
 #include "render/gl.h"
 #include "render/material.h"
+#include "text/c_numbers.h"
 
 namespace pyk {
 
@@ -29,7 +30,7 @@ void DrawMesh(ViewState& s) {
   char label[16];
   for (int axis = 0; axis < 2; ++axis) {
     for (int k = 0; k < 6; ++k) {
-      std::snprintf(label, sizeof label, "%3.1f", 2 * k / 10.0);
+      FormatC(label, sizeof label, "%3.1f", 2 * k / 10.0);
       text(labels.fraction[axis][k], label);
     }
     text(labels.name[axis], axis == 0 ? FirstAxisName(s.m_nPlane) : SecondAxisName(s.m_nPlane));

@@ -4,29 +4,30 @@
 #include <unistd.h>
 
 #include "views3d/views3d_messages.h"
+#include "text/c_numbers.h"
 
 namespace pyk {
 
 void WriteMeshInput(const ViewState& s, FILE* out) {
-  std::fprintf(out, msg::kMeshInParameter, s.m_afMeshParam[0]);
-  std::fprintf(out, msg::kMeshInViewpoint, s.m_afMeshParam[1], s.m_afMeshParam[2], s.m_afMeshParam[3]);
-  std::fprintf(out, msg::kMeshInEdges, s.m_afEdge[0], s.m_afEdge[1], s.m_fPlaneAngle);
-  std::fprintf(out, msg::kMeshInClient, s.m_nClientWidth, s.m_nClientHeight);
-  std::fprintf(out, msg::kMeshInRange, s.m_fMinDensity, s.m_fMaxDensity);
-  std::fprintf(out, msg::kMeshInGrid, s.m_nGridU, s.m_nGridV);
+  PrintC(out, msg::kMeshInParameter, s.m_afMeshParam[0]);
+  PrintC(out, msg::kMeshInViewpoint, s.m_afMeshParam[1], s.m_afMeshParam[2], s.m_afMeshParam[3]);
+  PrintC(out, msg::kMeshInEdges, s.m_afEdge[0], s.m_afEdge[1], s.m_fPlaneAngle);
+  PrintC(out, msg::kMeshInClient, s.m_nClientWidth, s.m_nClientHeight);
+  PrintC(out, msg::kMeshInRange, s.m_fMinDensity, s.m_fMaxDensity);
+  PrintC(out, msg::kMeshInGrid, s.m_nGridU, s.m_nGridV);
   for (int i = 0; i <= s.m_nGridU && i < kSectionSize; ++i) {
     for (int j = 0; j <= s.m_nGridV && j < kSectionSize; ++j) {
-      std::fprintf(out, msg::kMeshInValue, s.m_fHeightScale * s.m_afSection[i][j]);
+      PrintC(out, msg::kMeshInValue, s.m_fHeightScale * s.m_afSection[i][j]);
     }
   }
 }
 
 void ReadMeshOutput(ViewState& s, FILE* in) {
   for (int k = 1; k <= 6; ++k) {
-    if (std::fscanf(in, msg::kMeshOutNumber, &s.m_afMeshAxis[k]) != 1) break;
+    if (ScanFileC(in, msg::kMeshOutNumber, &s.m_afMeshAxis[k]) != 1) break;
   }
   float* e = s.m_afMeshView;
-  if (std::fscanf(in, msg::kMeshOutView, &e[0], &e[1], &e[2], &e[3], &e[4], &e[5]) < 0) {
+  if (ScanFileC(in, msg::kMeshOutView, &e[0], &e[1], &e[2], &e[3], &e[4], &e[5]) < 0) {
     s.m_nMeshCount = 0;
     return;
   }
@@ -38,7 +39,7 @@ void ReadMeshOutput(ViewState& s, FILE* in) {
   s.m_nMeshCount = 0;
   while (s.m_nMeshCount + 1 < kMaxMeshRecords && std::fgets(line, sizeof line, in) != nullptr) {
     const int k = ++s.m_nMeshCount;
-    std::sscanf(line, msg::kMeshOutRecord, &s.m_afMeshX[k], &s.m_afMeshY[k], &s.m_anMeshFlag[k]);
+    ScanC(line, msg::kMeshOutRecord, &s.m_afMeshX[k], &s.m_afMeshY[k], &s.m_anMeshFlag[k]);
   }
 }
 

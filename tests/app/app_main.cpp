@@ -22,7 +22,6 @@ int main(int argc, char** argv) {
   int status = 0;
   {
     QApplication app(argc, argv);
-    pyk::UseCNumbers();  // numbers as the program reads and writes them
     status = RUN_ALL_TESTS();
   }
   std::error_code ec;

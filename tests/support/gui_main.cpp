@@ -15,6 +15,5 @@ int main(int argc, char** argv) {
     return 1;
   }
   QApplication app(argc, argv);
-  pyk::UseCNumbers();
   return RUN_ALL_TESTS();
 }

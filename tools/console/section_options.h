@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "map/navigation.h"
+#include "text/c_numbers.h"
 
 namespace pyk {
 
@@ -42,7 +43,7 @@ inline int ParseSectionOption(int argc, char** argv, int* i, SectionOptions* o, 
     const char* text = argv[++*i];
     char* end = nullptr;
     errno = 0;
-    o->section = std::strtol(text, &end, 10);
+    o->section = ParseLongC(text, &end);
     if (end == text || *end != '\0' || errno != 0) {
       *problem = "--section needs a whole number";
       return -1;

@@ -17,6 +17,7 @@
 #include "tools/console/section_options.h"
 #include "tools/render/offscreen.h"
 #include "views3d/surface.h"
+#include "text/c_numbers.h"
 
 namespace {
 
@@ -73,12 +74,12 @@ int ParseOptions(int argc, char** argv, Options& o) {
     } else if (const int taken = pyk::ParseSectionOption(argc, argv, &i, &o.view, &problem); taken != 0) {
       if (taken < 0) return Usage(problem);
     } else if (a == "--size") {
-      if (!more || std::sscanf(argv[++i], "%dx%d", &o.width, &o.height) != 2 || o.width < 1 || o.height < 1 ||
+      if (!more || pyk::ScanC(argv[++i], "%dx%d", &o.width, &o.height) != 2 || o.width < 1 || o.height < 1 ||
           o.width > 8192 || o.height > 8192) {
         return Usage("--size needs WxH, each 1 .. 8192");
       }
     } else if (a == "--rotate") {
-      if (!more || std::sscanf(argv[++i], "%f,%f", &o.rotX, &o.rotY) != 2) return Usage("--rotate needs RX,RY");
+      if (!more || pyk::ScanC(argv[++i], "%f,%f", &o.rotX, &o.rotY) != 2) return Usage("--rotate needs RX,RY");
       o.haveRotate = true;
     } else if (a.size() > 1 && a[0] == '-') {
       return Usage("unknown option");
@@ -108,7 +109,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   QGuiApplication app(argc, argv);
-  pyk::UseCNumbers();
 
   pyk::ConsolePlatform platform;
   auto state = pyk::MakeViewState();

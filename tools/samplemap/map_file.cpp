@@ -2,6 +2,7 @@
 #include "tools/samplemap/map_file.h"
 
 #include <cstdio>
+#include "text/c_numbers.h"
 
 namespace pyk::sample {
 
@@ -9,7 +10,7 @@ namespace {
 
 void Append(std::string& out, const char* fmt, auto... args) {
   char buf[256];
-  const int n = std::snprintf(buf, sizeof buf, fmt, args...);
+  const int n = FormatC(buf, sizeof buf, fmt, args...);
   if (n > 0) out.append(buf, static_cast<size_t>(n) < sizeof buf ? n : sizeof buf - 1);
 }
 

@@ -1,0 +1,41 @@
+// Every conversion between numbers and text in the program and its tools:
+// the printf and scanf forms in the C locale, whatever locale the process is
+// in (Qt sets the user's), and the locale-free from_chars forms.
+#pragma once
+
+#include <charconv>
+#include <cstdarg>
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+namespace pyk {
+
+// fprintf to out.
+int PrintC(std::FILE* out, const char* format, ...) __attribute__((format(printf, 2, 3)));
+// snprintf into text[size].
+int FormatC(char* text, std::size_t size, const char* format, ...) __attribute__((format(printf, 3, 4)));
+// vsnprintf into a string of the whole length.
+std::string FormatCV(const char* format, va_list args);
+
+// sscanf of text; fscanf of in.
+int ScanC(const char* text, const char* format, ...) __attribute__((format(scanf, 2, 3)));
+int ScanFileC(std::FILE* in, const char* format, ...) __attribute__((format(scanf, 2, 3)));
+
+// strtol and strtof of text; *end (when end is given) as they set it.
+long ParseLongC(const char* text, char** end);
+float ParseFloatC(const char* text, char** end);
+
+// std::from_chars: the C form, never a locale's.
+template <class T>
+std::from_chars_result ParseC(const char* first, const char* last, T& value) {
+  return std::from_chars(first, last, value);
+}
+inline std::from_chars_result ParseC(const char* first, const char* last, float& value) {
+  return std::from_chars(first, last, value, std::chars_format::general);
+}
+inline std::from_chars_result ParseC(const char* first, const char* last, double& value) {
+  return std::from_chars(first, last, value, std::chars_format::general);
+}
+
+}  // namespace pyk
