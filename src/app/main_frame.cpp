@@ -20,6 +20,7 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/color_setting_dialog.h"
 #include "dialogs/contour_separation_dialog.h"
+#include "dialogs/map_statistics_dialog.h"
 #include "render/contour.h"
 #include "state/message.h"
 
@@ -196,6 +197,8 @@ void CMainFrame::CopyToClipboard() { view_->OnCopyClipboard(); }
 void CMainFrame::EditColors() { OnSetColor(view_->state(), view_->desktop(), view_); }
 void CMainFrame::EditContourSeparation() { OnContourSeparation(view_->state(), view_->desktop(), view_); }
 void CMainFrame::ShowAbout() { ShowAboutDialog(this); }
+
+void CMainFrame::ShowMapStatistics() { ShowMapStatisticsDialog(view_->state(), this); }
 void CMainFrame::Exit() { close(); }
 
 bool CMainFrame::BarShown(CommandId bar) const {

@@ -45,6 +45,7 @@ class CMainFrame : public QMainWindow, public Shell {
   void EditColors() override;
   void EditContourSeparation() override;
   void ShowAbout() override;
+  void ShowMapStatistics() override;
   void Exit() override;
   bool BarShown(CommandId bar) const override;
   void ToggleBar(CommandId bar) override;

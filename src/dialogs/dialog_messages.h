@@ -11,6 +11,15 @@ inline constexpr const char* kCancel = "Cancel";
 inline constexpr const char* kAboutCaption = "Version of Pyknoscope";
 inline constexpr const char* kAboutVersion = "Pyknoscope Version 1.0";
 
+// Map Statistics dialog (read-only): the map's file name, then a name and a
+// value a row.
+inline constexpr const char* kStatisticsCaption = "Map Statistics";
+inline constexpr const char* kStatisticsNames[] = {"Mean :", "Sigma (rms deviation) :", "Minimum :", "Maximum :",
+                                                    "Grid points :"};
+inline constexpr const char* kStatisticFormat = "%.6g";
+inline constexpr const char* kStatisticsUnit = "e/A^3";
+inline constexpr const char* kStatisticsPointsFormat = "%d";
+
 // Color Setting dialog.
 inline constexpr const char* kColorCaption = "Color Setting";
 inline constexpr const char* kFrameColor = "Frame Color :";

@@ -45,6 +45,8 @@ enum CommandId : int {
   kCmdAbout = 57664,
   kCmdToolBar = 59392,
   kCmdStatusBar = 59393,
+  // Beyond the documented commands.
+  kCmdMapStatistics = 33001,
 };
 
 // What only the window can do: the picture's capture, the modal dialogs,
@@ -57,6 +59,7 @@ class Shell {
   virtual void EditColors() = 0;
   virtual void EditContourSeparation() = 0;
   virtual void ShowAbout() = 0;
+  virtual void ShowMapStatistics() = 0;
   virtual void Exit() = 0;
   virtual bool BarShown(CommandId bar) const = 0;  // kCmdToolBar or kCmdStatusBar
   virtual void ToggleBar(CommandId bar) = 0;

@@ -29,6 +29,9 @@ inline constexpr const char* kRepListHead = "  Electron density p(xyz) list\n";
 inline constexpr const char* kRepColumns = "    x  y      p\n";
 inline constexpr const char* kRepSample = "  %3d%3d  %18.10e\n";
 
+// The map statistics of pyknoscope-report --stats (nine digits give the float back).
+inline constexpr const char* kStatsLines = "mean %.9g\nsigma %.9g\nmin %.9g\nmax %.9g\npoints %lld\n";
+
 }  // namespace pyk::msg
 
 // Refusals where a file goes beyond what the view can hold. Each names the

@@ -18,6 +18,7 @@
 #include "map/paths.h"
 #include "map/scanner.h"
 #include "map/section.h"
+#include "map/statistics.h"
 #include "state/message.h"
 #include "text/c_numbers.h"
 
@@ -304,6 +305,7 @@ int LoadMap(ViewState& s, Platform& platform, const LoadRequest& request) {
     if (!s.m_bMapValid) s.m_nStatus = kStatusNoMap;
     return -1;
   }
+  staged.m_stats = ComputeMapStatistics(staged);
   CommitMapRecord(s, staged);
 
   const float h = s.m_afHkl[0], k = s.m_afHkl[1], l = s.m_afHkl[2];

@@ -1,4 +1,4 @@
-// The density report: the current section written as a text list.
+// The density report: the current section written as a text list; the map statistics.
 // Report lines in order: head, contour conditions, range, section, then one
 // line per sample, v in the outer loop, both bounds included.
 #include "map/report.h"
@@ -40,14 +40,21 @@ void WriteDensityReport(const ViewState& s, FILE* out) {
   }
 }
 
-int WriteDensityList(ViewState& s, Platform& platform) {
+void WriteStatisticsReport(const ViewState& s, FILE* out) {
+  const MapStatistics& st = s.m_stats;
+  PrintC(out, msg::kStatsLines, st.mean, st.sigma, st.min, st.max, static_cast<long long>(st.points));
+}
+
+int WriteDensityList(ViewState& s, Platform& platform) { return WriteListFile(s, platform, WriteDensityReport); }
+
+int WriteListFile(ViewState& s, Platform& platform, ReportWriter write) {
   FILE* out = s.m_szListFile[0] != '\0' ? std::fopen(s.m_szListFile, "w") : nullptr;
   if (out == nullptr) {
     platform.ShowMessage(msg::kOutputNotCreated);
     s.m_nStatus = kStatusNoMap;
     return 1;
   }
-  WriteDensityReport(s, out);
+  write(s, out);
   // A report that could not be written whole (a full disk) counts as not created.
   const bool written = std::ferror(out) == 0;
   if (std::fclose(out) != 0 || !written) {

@@ -15,4 +15,11 @@ int WriteDensityList(ViewState& s, Platform& platform);
 // The report's lines written to an open stream.
 void WriteDensityReport(const ViewState& s, FILE* out);
 
+// The map statistics as "name value" lines: mean, sigma, min, max, points.
+void WriteStatisticsReport(const ViewState& s, FILE* out);
+
+// Writes m_szListFile with write, with the failures of WriteDensityList.
+using ReportWriter = void (*)(const ViewState& s, FILE* out);
+int WriteListFile(ViewState& s, Platform& platform, ReportWriter write);
+
 }  // namespace pyk

@@ -53,6 +53,17 @@ struct MapArraysFree {
 };
 using MapArraysPtr = std::unique_ptr<MapArrays, MapArraysFree>;
 
+// The shown densities over the whole cell: every grid point that a record or
+// one of its symmetry images reaches, counted once (the first image wins, as
+// on a section). sigma is the rms deviation from the mean.
+struct MapStatistics {
+  double mean;
+  double sigma;
+  double min;
+  double max;
+  int64_t points;  // grid points counted; 0 before the first load
+};
+
 // Everything a load replaces: the records, cell, grid, symmetry, contour
 // conditions, density range and the files. A load fills a copy of it and
 // commits the copy only when the whole map has been read and checked.
@@ -90,6 +101,7 @@ struct MapRecord {
   float m_fMinDensity;
   float m_fMaxDensity;
   float m_fContourStep;
+  MapStatistics m_stats;
 
   // The map, report and contour files.
   char m_szMapFile[kPathSize];

@@ -13,18 +13,21 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: pyknoscope-report [--face l|h|k] [--section N] MAP REPORT CON\n"
+    "Usage: pyknoscope-report [--face l|h|k] [--section N] [--stats] MAP REPORT CON\n"
     "\n"
     "Loads MAP with its contour conditions CON as the viewer does when started\n"
     "with these file arguments (Pyknoscope.ini is read from the current folder),\n"
     "optionally changes the face to (0 0 l), (h 0 0) or (0 k 0) and the section\n"
     "number to N (held within 0 .. the section count), and writes the section's\n"
-    "density report to REPORT.\n"
+    "density report to REPORT. With --stats, REPORT gets the map's statistics\n"
+    "over the whole cell instead, one \"name value\" a line: mean, sigma (the rms\n"
+    "deviation from the mean), min, max and points (the grid points counted).\n"
     "\n"
     "Exit status 0 on success; 1 after the messages on standard error.\n";
 
 struct Options {
   pyk::SectionOptions view;
+  bool stats = false;
   std::string_view files[3];
   int fileCount = 0;
 };
@@ -46,6 +49,10 @@ int ParseOptions(int argc, char** argv, Options& o) {
     const int taken = pyk::ParseSectionOption(argc, argv, &i, &o.view, &problem);
     if (taken < 0) return Usage(problem);
     if (taken > 0) continue;
+    if (a == "--stats") {
+      o.stats = true;
+      continue;
+    }
     if (a.size() > 1 && a[0] == '-' && a != "-") return Usage("unknown option");
     if (o.fileCount == 3) return Usage("too many file arguments");
     o.files[o.fileCount++] = a;
@@ -69,7 +76,7 @@ int main(int argc, char** argv) {
   if (pyk::LoadFromArguments(s, platform, o.files, 3) != 0) return 1;
 
   pyk::ApplySectionOptions(s, o.view);
-  if (pyk::WriteDensityList(s, platform) != 0) {
+  if (pyk::WriteListFile(s, platform, o.stats ? pyk::WriteStatisticsReport : pyk::WriteDensityReport) != 0) {
     platform.ShowMessage(pyk::msg::kOutputCannotPrepare);
     return 1;
   }
