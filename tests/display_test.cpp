@@ -6,6 +6,12 @@
 #include "state/mouse.h"
 #include "support/maps.h"
 
+namespace pyk {
+void PrintTo(const PaneTexts& t, std::ostream* os) {
+  *os << t.min << " " << t.max << " " << t.sect << " " << t.no << " " << t.pos << " " << t.step;
+}
+}  // namespace pyk
+
 namespace pyk::test {
 namespace {
 
@@ -60,14 +66,12 @@ TEST(Colors, MaterialsScaleTheColourAndAlwaysGrade) {
   s->m_fMatSpecular = 0.3f;
   s->m_fMatShininess = 20.0f;
   const MaterialValues m = DensityMaterialOf(*s, 0.5f);  // colour (1, 0.5, 0.25) in either type
-  EXPECT_FLOAT_EQ(m.ambient[1], 0.25f);
-  EXPECT_FLOAT_EQ(m.diffuse[2], 0.2f);
-  EXPECT_EQ(m.ambient[3], 1.0f);
-  EXPECT_EQ(m.specular[0], 0.3f);
-  EXPECT_EQ(m.specular[3], 1.0f);
+  const auto four = [](const float* v) { return std::vector<float>(v, v + 4); };
+  EXPECT_EQ(four(m.ambient), (std::vector<float>{0.5f, 0.25f, 0.125f, 1}));
+  EXPECT_EQ(four(m.diffuse), (std::vector<float>{0.8f, 0.4f, 0.2f, 1}));
+  EXPECT_EQ(four(m.specular), (std::vector<float>{0.3f, 0.3f, 0.3f, 1}));
+  EXPECT_EQ(four(m.emission), (std::vector<float>{0, 0, 0, 1}));
   EXPECT_EQ(m.shininess, 20.0f);
-  EXPECT_EQ(m.emission[0], 0.0f);
-  EXPECT_EQ(m.emission[3], 1.0f);
   const MaterialValues w = MaterialOf(*s, kColContourBack);
   EXPECT_FLOAT_EQ(w.diffuse[0], 0.8f);
   EXPECT_EQ(DensityRatio(3.0f, 0.0f), 0.0f);
@@ -92,13 +96,7 @@ TEST(Panes, TextsHaveTheirPrefixesAndNoLeadingBlanks) {
     s->m_fMinDensity = r.min;
     s->m_fMaxDensity = r.max;
     s->m_fContourStep = r.step;
-    const PaneTexts t = FormatPaneTexts(*s);
-    EXPECT_EQ(t.min, r.expected.min);
-    EXPECT_EQ(t.max, r.expected.max);
-    EXPECT_EQ(t.sect, r.expected.sect);
-    EXPECT_EQ(t.no, r.expected.no);
-    EXPECT_EQ(t.pos, r.expected.pos);
-    EXPECT_EQ(t.step, r.expected.step);
+    EXPECT_EQ(FormatPaneTexts(*s), r.expected);
   }
 }
 
@@ -108,13 +106,11 @@ TEST(Mouse, DragStepsMoveTheTransform) {
     float rotX0, rotY0;
     float rotX, rotY, transX, transY, transZ;
   } rows[] = {
-      {kRotation, 0, 0, 0, 500, 0, 0, 180, 0, 0, 0, 0},
       {kRotation, 0, 0, 0, 5, 359, 0, 0.8f, 0, 0, 0, 0},    // 360.8 wraps once
       {kRotation, 5, 0, 0, 0, 0, -359, 0, -0.8f, 0, 0, 0},  // -360.8 wraps once
       {kRotation, 0, 0, 0, 2000, 0, 0, 360, 0, 0, 0, 0},    // 720 wraps to 360 only
       {kRotation, 0, 1000, 0, 0, 0, 0, 0, 360, 0, 0, 0},    // exactly 360 stays
       {kTranslation, 0, 100, 0, -100, 0, 0, 0, 0, 1, 1, 0},
-      {kZoom, 0, 10, 10, 0, 0, 0, 0, 0, 0, 0, 2},
       {kZoom, 0, -10, 0, 10, 0, 0, 0, 0, 0, 0, -2},
       {7, 0, 10, 0, 10, 0, 0, 0, 0, 0, 0, 0},
   };

@@ -98,7 +98,9 @@ TEST(MeshExchange, ReadsMeshoutRecords) {
     EXPECT_EQ(s->m_afMeshX[1], r.x1) << r.what;
     EXPECT_EQ(s->m_afMeshY[1], r.y1) << r.what;
     EXPECT_EQ(s->m_afMeshX[3], r.x3) << r.what;
-    if (r.count > 3) EXPECT_EQ(s->m_afMeshX[r.count], static_cast<float>(r.count)) << r.what;
+    if (r.count > 3) {
+      EXPECT_EQ(s->m_afMeshX[r.count], static_cast<float>(r.count)) << r.what;
+    }
   }
 }
 

@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
-#include "map/reader.h"
 #include "support/maps.h"
 
 namespace pyk::test {
@@ -13,22 +10,9 @@ namespace {
 
 // A loaded 4 x 6 x 20 P1 map whose densities tell the grid plane: 100 x + 10 y + z.
 std::unique_ptr<ViewState> Loaded(const TempDir& dir) {
-  std::string records;
-  int n = 0;
-  for (int x = 0; x < 4; ++x) {
-    for (int y = 0; y < 6; ++y) {
-      for (int z = 0; z < 20; ++z, ++n) {
-        records += std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(z) + " " +
-                   std::to_string(100 * x + 10 * y + z) + ".0\n";
-      }
-    }
-  }
-  WriteText(dir.File("n.fou"), MapText(n, records, P1Tail(4, 6, 20)));
-  WriteText(dir.File("n.con"), kConZ);
   auto s = FreshState();
-  std::strcpy(s->m_szMapFile, dir.File("n.fou").c_str());
   RecordingPlatform p;
-  EXPECT_EQ(LoadMap(*s, p), 0);
+  EXPECT_EQ(LoadText(*s, p, dir, GridMapText(4, 6, 20, [](int x, int y, int z) { return 100 * x + 10 * y + z; })), 0);
   return s;
 }
 

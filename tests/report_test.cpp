@@ -71,13 +71,7 @@ TEST(Report, TypeAndF000LinesFollowTheStartAndTheMapType) {
     s->m_nMapType = r.type;
     s->m_fF000 = 123.456f;
     s->m_nSectionCount = 1;
-    char* buf = nullptr;
-    size_t len = 0;
-    FILE* out = open_memstream(&buf, &len);
-    WriteDensityReport(*s, out);
-    std::fclose(out);
-    const std::string text(buf, len);
-    std::free(buf);
+    const std::string text = Written([&](FILE* f) { WriteDensityReport(*s, f); });
     const size_t from = text.find(")\n") + 2;
     const size_t to = text.find("    Fmin");
     EXPECT_EQ(text.substr(from, to - from), r.lines);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "support/maps.h"
@@ -14,10 +15,9 @@ namespace {
 std::unique_ptr<ViewState> Map(int nx, int ny, int nz, float gamma = 90.0f) {
   auto s = FreshState();
   const float cell[6] = {10, 12, 14, 90, 90, gamma};
-  for (int i = 0; i < 6; ++i) s->m_afCell[i] = cell[i];
-  s->m_anGrid[0] = nx;
-  s->m_anGrid[1] = ny;
-  s->m_anGrid[2] = nz;
+  std::copy(cell, cell + 6, s->m_afCell);
+  const int grid[3] = {nx, ny, nz};
+  std::copy(grid, grid + 3, s->m_anGrid);
   s->m_nPlane = kPlane00L;
   s->m_fMaxDensity = 5.0f;
   s->m_bMapValid = 1;
@@ -25,17 +25,9 @@ std::unique_ptr<ViewState> Map(int nx, int ny, int nz, float gamma = 90.0f) {
 }
 
 void AddRecord(ViewState& s, int x, int y, int z, float d) {
-  const int n = s.m_nPoints++;
-  s.m_anPoint[n][0] = x;
-  s.m_anPoint[n][1] = y;
-  s.m_anPoint[n][2] = z;
-  s.m_afDensity[n] = d;
-}
-
-void AddOp(ViewState& s, const int r[9], const int t[3]) {
-  const int op = s.m_nSymOps++;
-  for (int k = 0; k < 9; ++k) s.m_anSymRot[op][k / 3][k % 3] = r[k];
-  for (int c = 0; c < 3; ++c) s.m_anSymTrans[op][c] = t[c];
+  const int point[3] = {x, y, z};
+  std::copy(point, point + 3, s.m_anPoint[s.m_nPoints]);
+  s.m_afDensity[s.m_nPoints++] = d;
 }
 
 TEST(Section, RecordOutsideTheCellReachesItsReducedPoint) {
@@ -54,11 +46,11 @@ TEST(Section, RecordOutsideTheCellReachesItsReducedPoint) {
 
 TEST(Section, FirstCollectedImageWinsAndUntouchedPointsKeepTheirValue) {
   auto s = Map(4, 4, 4);
-  const int id[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
-  const int inv[9] = {-1, 0, 0, 0, -1, 0, 0, 0, 1};  // a two-fold along z
-  const int none[3] = {0, 0, 0};
-  AddOp(*s, inv, none);
-  AddOp(*s, id, none);
+  s->m_nSymOps = 2;  // a two-fold along z, then the identity; no translations
+  const int ops[2][3] = {{-1, -1, 1}, {1, 1, 1}};
+  for (int op = 0; op < 2; ++op) {
+    for (int k = 0; k < 3; ++k) s->m_anSymRot[op][k][k] = ops[op][k];
+  }
   AddRecord(*s, 1, 1, 0, 1.0f);   // its two-fold image lands on (3, 3)
   AddRecord(*s, 3, 3, 0, 2.0f);   // its own position comes later than that image
   AddRecord(*s, 2, 0, 0, 4.0f);   // own position first, then its image (2, 0) again

@@ -5,9 +5,7 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 
-#include "map/reader.h"
 #include "settings/startup.h"
 #include "support/maps.h"
 
@@ -21,20 +19,25 @@ const char* const kColor = "[Color Data]\n= 7\n= 4\n= 1\n= 0\n= 0\n= 2\n= 1\n";
 const char* const kMesh = "[Mesh Mode Parameters]\n= 1.5\n= 30\n= 40\n= 50\n";
 const char* const kFlag = "[Flag]\n= 1\n= 0\n= 1\n= 2\n";
 
-int Read(ViewState& s, RecordingPlatform& p, const TempDir& dir, const std::string& text) {
-  WriteText(dir.File("Pyknoscope.ini"), text);
-  std::strcpy(s.m_szIniPath, dir.File("Pyknoscope.ini").c_str());
-  return ReadIniFile(s, p);
-}
+// A fresh state reading its settings from a file in a folder of its own.
+struct Ini {
+  int Read(const std::string& text) {
+    WriteText(dir.File("Pyknoscope.ini"), text);
+    std::strcpy(s->m_szIniPath, dir.File("Pyknoscope.ini").c_str());
+    return ReadIniFile(*s, p);
+  }
+  TempDir dir;
+  std::unique_ptr<ViewState> s = FreshState();
+  RecordingPlatform p;
+};
 
 std::string All() { return std::string(kViewing) + kLight + kMaterial + kColor + kMesh + kFlag; }
 
 TEST(Settings, ReadsEveryValueLine) {
-  TempDir dir;
-  auto s = FreshState();
-  RecordingPlatform p;
-  ASSERT_EQ(Read(*s, p, dir, "; comment\n\n" + All()), 0);
-  EXPECT_TRUE(p.events.empty());
+  Ini ini;
+  ASSERT_EQ(ini.Read("; comment\n\n" + All()), 0);
+  EXPECT_TRUE(ini.p.events.empty());
+  const auto& s = ini.s;
   EXPECT_EQ(s->m_nWindowWidth, 800);
   EXPECT_EQ(s->m_nWindowHeight, 600);
   EXPECT_EQ(s->m_nWindowTop, 20);
@@ -71,13 +74,11 @@ TEST(Settings, MissingSectionsGiveTheirMessageAndStopTheRead) {
       {"header after a blank", " " + v + l + m + c + me + f, " No [Viewing Parameters] in ini file !!", 0},
   };
   for (const auto& r : rows) {
-    TempDir dir;
-    auto s = FreshState();
-    RecordingPlatform p;
-    EXPECT_EQ(Read(*s, p, dir, r.text), 1) << r.what;
-    EXPECT_EQ(p.Messages(), std::vector<std::string>{r.message}) << r.what;
-    EXPECT_EQ(s->m_nMeshColor, r.meshColor) << r.what;
-    EXPECT_EQ(s->m_nMouseMode, 0) << r.what;  // the flags come last and are never reached
+    Ini ini;
+    EXPECT_EQ(ini.Read(r.text), 1) << r.what;
+    EXPECT_EQ(ini.p.Messages(), std::vector<std::string>{r.message}) << r.what;
+    EXPECT_EQ(ini.s->m_nMeshColor, r.meshColor) << r.what;
+    EXPECT_EQ(ini.s->m_nMouseMode, 0) << r.what;  // the flags come last and are never reached
   }
 }
 
@@ -88,26 +89,20 @@ TEST(Settings, ValueLinesConvertOnlyAfterTheFirstEquals) {
   } rows[] = {{"width = 800", 800}, {"=800", 800}, {"800", 0}, {"a=b=7", 0}, {"w = 12 px", 12},
               {"w = 5\r", 5},       {"", 0},       {"w = x", 0}};
   for (const auto& r : rows) {
-    TempDir dir;
-    auto s = FreshState();
-    RecordingPlatform p;
+    Ini ini;
     std::string text = All();
-    text.replace(text.find("w = 800"), 7, r.line);
-    Read(*s, p, dir, text);
-    EXPECT_EQ(s->m_nWindowWidth, r.width) << r.line;
-    EXPECT_EQ(s->m_nWindowHeight, 600) << r.line;
+    ini.Read(text.replace(text.find("w = 800"), 7, r.line));
+    EXPECT_EQ(ini.s->m_nWindowWidth, r.width) << r.line;
+    EXPECT_EQ(ini.s->m_nWindowHeight, 600) << r.line;
   }
   // A header followed by a comment on its line is still the header; CR LF files read alike.
-  TempDir dir;
-  auto s = FreshState();
-  RecordingPlatform p;
-  std::string text = All();
+  Ini ini;
+  std::string text = All(), crlf;
   text.replace(text.find("[Flag]"), 6, "[Flag] start-up flags");
-  std::string crlf;
   for (char ch : text) crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
-  EXPECT_EQ(Read(*s, p, dir, crlf), 0);
-  EXPECT_EQ(s->m_nMouseMode, 2);
-  EXPECT_FLOAT_EQ(s->m_afLightAmbient[2], 0.3f);
+  EXPECT_EQ(ini.Read(crlf), 0);
+  EXPECT_EQ(ini.s->m_nMouseMode, 2);
+  EXPECT_FLOAT_EQ(ini.s->m_afLightAmbient[2], 0.3f);
 }
 
 TEST(Settings, ConstructionReadsTheStartUpFolder) {
@@ -134,15 +129,13 @@ TEST(Settings, ConstructionReadsTheStartUpFolder) {
 }
 
 TEST(Settings, DefaultViewRereadsResetsReloadsAndRedrawsInOrder) {
-  TempDir dir;
-  auto s = FreshState();
-  RecordingPlatform p;
-  ASSERT_EQ(Read(*s, p, dir, All()), 0);
-  WriteText(dir.File("d.fou"), MapText(1, "0 0 0 2.0\n", P1Tail(4, 4, 4)));
-  WriteText(dir.File("d.con"), kConZ);
-  std::strcpy(s->m_szMapFile, dir.File("d.fou").c_str());
-  ASSERT_EQ(LoadMap(*s, p), 0);
-  std::filesystem::remove(dir.File("d.con"));
+  Ini ini;
+  const TempDir& dir = ini.dir;
+  auto& s = ini.s;
+  auto& p = ini.p;
+  ASSERT_EQ(ini.Read(All()), 0);
+  ASSERT_EQ(LoadText(*s, p, dir, MapText(1, "0 0 0 2.0\n", P1Tail(4, 4, 4))), 0);
+  std::filesystem::remove(dir.File("x.con"));
   p.events.clear();
   s->m_bCommandLine = 1;
   s->m_nSection = 3;
@@ -163,7 +156,7 @@ TEST(Settings, DefaultViewRereadsResetsReloadsAndRedrawsInOrder) {
   EXPECT_EQ(s->m_bGradient, 0);
   EXPECT_EQ(s->m_fViewRotX, -60.0f);
   EXPECT_EQ(s->m_nStatus, 0);
-  EXPECT_STREQ(s->m_szConFile, dir.File("d.con").c_str());
+  EXPECT_STREQ(s->m_szConFile, dir.File("x.con").c_str());
 
   // Before any map, Default View rereads and resets but loads nothing and says nothing more.
   auto empty = FreshState();

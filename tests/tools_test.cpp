@@ -13,14 +13,7 @@ namespace {
 // A 4 x 6 x 5 map of x - y + z / 2, its contour file asking for (0 0 l) of a
 // Patterson map, and the shipped settings unless told otherwise.
 void WriteSample(const TempDir& dir, bool ini = true) {
-  std::string records;
-  for (int x = 0; x < 4; ++x) {
-    for (int y = 0; y < 6; ++y) {
-      for (int z = 0; z < 5; ++z) records += std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(z) +
-                                             " " + std::to_string(x - y + 0.5 * z) + "\n";
-    }
-  }
-  WriteText(dir.File("m.fou"), MapText(120, records, P1Tail(4, 6, 5)));
+  WriteText(dir.File("m.fou"), GridMapText(4, 6, 5, [](int x, int y, int z) { return x - y + 0.5 * z; }));
   WriteText(dir.File("m.con"), "0 0 1\n20\n2\n76.0\n");
   if (ini) WriteText(dir.File("Pyknoscope.ini"), ReadText(DataFile("Pyknoscope.ini")));
 }
@@ -66,12 +59,10 @@ TEST(ReportTool, WritesTheChosenFaceAndSection) {
 }
 
 TEST(ReportTool, FailuresGiveTheMessagesInOrderAndStatusOne) {
-  const std::string longPath(140, 'a');
   const struct {
-    std::string args, err;
+    const char *args, *err;
   } rows[] = {
       {"m.fou r.fmap none.con", "con file not found !!\nData Input Error\n"},
-      {longPath + " r.fmap m.con", "Path longer than 139 characters: " + longPath + "\nData Input Error\n"},
       {"m.fou no/such/r.fmap m.con", "Output file not created !!\nOutput file cannot repared !!!\n"},
       {"m.fou . m.con", "Output file not created !!\nOutput file cannot repared !!!\n"},  // a folder
   };
@@ -138,7 +129,6 @@ TEST(RenderTool, FailuresGiveClearMessagesAndStatusOne) {
     const char* env;
     const char* err;  // null: the usage
   } rows[] = {
-      {"m.fou none.con a.bmp", "", "con file not found !!\nData Input Error\n"},
       {"m.fou m.con a.bmp", "env -u DISPLAY",
        "pyknoscope-render: no X display: DISPLAY is not set (start it under Xvfb, e.g. xvfb-run)\n"},
       {"m.fou m.con no/such/a.bmp", "", "pyknoscope-render: no/such/a.bmp: cannot be written\n"},

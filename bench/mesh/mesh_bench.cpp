@@ -8,14 +8,15 @@
 #include "mesh/calculate.h"
 #include "mesh/hidden.h"
 #include "mesh/mesh_layout.h"
-#include "sections.h"
+#include "mesh/sections.h"
+#include "support/maps.h"
 
 namespace {
 
 // Parsing, layout, hidden lines, thinning and formatting, without the disk.
 void BM_MeshWholeCalculation(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  const std::string text = pyk::meshtest::FormatMeshInput(pyk::meshtest::CrystalSection(n, n));
+  const std::string text = pyk::test::ViewerMeshinp(pyk::meshtest::CrystalSection(n, n));
   size_t records = 0;
   for (auto _ : state) {
     pyk::MeshInput in;
@@ -39,7 +40,7 @@ void BM_MeshProgramFiles(benchmark::State& state) {
   const std::string base = "/tmp/pyk-mesh-bench-" + std::to_string(::getpid());
   const std::string inPath = base + "-meshinp", outPath = base + "-meshout";
   FILE* f = std::fopen(inPath.c_str(), "w");
-  const std::string text = pyk::meshtest::FormatMeshInput(pyk::meshtest::CrystalSection(n, n));
+  const std::string text = pyk::test::ViewerMeshinp(pyk::meshtest::CrystalSection(n, n));
   std::fwrite(text.data(), 1, text.size(), f);
   std::fclose(f);
   for (auto _ : state) {

@@ -32,16 +32,11 @@ TEST(MeshLayout, FitsEveryViewIntoTheMargins) {
     in.edgeV = r.edgeV;
     in.width = r.width;
     in.height = r.height;
-    MeshLayout L;
-    std::string error;
-    ASSERT_EQ(LayoutMesh(in, &L, &error), 0) << error;
+    const MeshLayout L = meshtest::Laid(in);
     const float mx = std::min(110.0f, 0.2f * r.width), my = std::min(110.0f, 0.2f * r.height);
     float xlo = 1e9f, xhi = -1e9f, ylo = 1e9f, yhi = -1e9f;
     auto take = [&](float x, float y) {
-      xlo = std::min(xlo, x);
-      xhi = std::max(xhi, x);
-      ylo = std::min(ylo, y);
-      yhi = std::max(yhi, y);
+      xlo = std::min(xlo, x), xhi = std::max(xhi, x), ylo = std::min(ylo, y), yhi = std::max(yhi, y);
     };
     for (size_t k = 0; k < L.sx.size(); ++k) take(L.sx[k], L.sy[k]);
     // The base corners and the starts of the label lines carry the viewer's
@@ -89,12 +84,11 @@ std::vector<std::pair<double, double>> Hull(std::vector<std::pair<double, double
 // True when the box [x0, x1] x [y0, y1] and the convex polygon overlap: no
 // side of either separates them.
 bool Overlaps(const std::vector<std::pair<double, double>>& hull, double x0, double x1, double y0, double y1) {
-  if (hull.empty()) return false;
-  double hx0 = 1e300, hx1 = -1e300, hy0 = 1e300, hy1 = -1e300;
-  for (const auto& [x, y] : hull) {
-    hx0 = std::min(hx0, x), hx1 = std::max(hx1, x), hy0 = std::min(hy0, y), hy1 = std::max(hy1, y);
+  const auto all = [&](auto outside) { return std::all_of(hull.begin(), hull.end(), outside); };
+  if (hull.empty() || all([&](auto p) { return p.first < x0; }) || all([&](auto p) { return p.first > x1; }) ||
+      all([&](auto p) { return p.second < y0; }) || all([&](auto p) { return p.second > y1; })) {
+    return false;
   }
-  if (x1 < hx0 || hx1 < x0 || y1 < hy0 || hy1 < y0) return false;
   for (size_t k = 0; k < hull.size(); ++k) {
     const auto [ax, ay] = hull[k];
     const auto [bx, by] = hull[(k + 1) % hull.size()];
@@ -161,9 +155,7 @@ TEST(MeshLayout, LabelsStandOffTheMesh) {
     in.maxDensity = *std::max_element(in.values.begin(), in.values.end());
     for (int theta = 0; theta < 360; theta += 2) {
       in.theta = static_cast<float>(theta);
-      MeshLayout L;
-      std::string error;
-      ASSERT_EQ(LayoutMesh(in, &L, &error), 0) << error;
+      const MeshLayout L = meshtest::Laid(in);
       std::vector<std::pair<double, double>> points(L.sx.size());
       for (size_t p = 0; p < points.size(); ++p) points[p] = {L.sx[p], L.sy[p]};
       const auto hull = Hull(points);
@@ -206,9 +198,7 @@ TEST(MeshLayout, CellGeometryAndHeights) {
     in.param = r.param;
     in.minDensity = r.minD;
     in.maxDensity = r.maxD;
-    MeshLayout L;
-    std::string error;
-    ASSERT_EQ(LayoutMesh(in, &L, &error), 0) << error;
+    const MeshLayout L = meshtest::Laid(in);
     EXPECT_NEAR(L.z[L.Index(1, 1)] - L.z[L.Index(2, 2)], r.expectHeight, 1e-5f) << r.edgeU << " " << r.param;
     // The lowest point stands kLabelDrop above the labels' base plane.
     EXPECT_FLOAT_EQ(*std::min_element(L.z.begin(), L.z.end()), kLabelDrop);
@@ -226,14 +216,12 @@ TEST(MeshLayout, FootOfTheEye) {
   MeshInput in = meshtest::FlatSection(10, 8);
   in.angle = 90;
   in.phi = 0;  // straight above the centre
-  MeshLayout L;
-  std::string error;
-  ASSERT_EQ(LayoutMesh(in, &L, &error), 0) << error;
+  MeshLayout L = meshtest::Laid(in);
   EXPECT_NEAR(L.footU, 5.0, 1e-4);
   EXPECT_NEAR(L.footV, 4.0, 1e-4);
   in.theta = 0;
   in.phi = 90;  // level at distance 30; the u edge is 10 * 12.3 / 15.1 long, the v edge 10
-  ASSERT_EQ(LayoutMesh(in, &L, &error), 0) << error;
+  L = meshtest::Laid(in);
   // The section is turned so that the eye looks at the corner of grid point
   // (0, 0) along its bisector, from 135 degrees behind the u edge's direction.
   const double d = 30.0 * std::sqrt(0.5);

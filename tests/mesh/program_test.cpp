@@ -14,8 +14,8 @@
 namespace pyk {
 namespace {
 
+using test::ViewerMeshinp;
 using test::ViewerSection;
-std::string ViewerMeshinp(const MeshInput& in) { return test::ViewerMeshinp(*ViewerSection(in)); }
 
 // text with its line-th line (from 1) replaced, or joined with the next when with is null.
 std::string ChangeLine(std::string text, int line, const char* with) {
@@ -31,14 +31,11 @@ TEST(MeshInput, ReadsTheViewersFormat) {
   MeshInput in;
   std::string error;
   ASSERT_EQ(ParseMeshInput(ViewerMeshinp(want), "meshinp", &in, &error), 0) << error;
-  const float got[] = {in.param, in.distance, in.theta, in.phi, in.edgeU, in.edgeV, in.angle, in.minDensity,
-                       in.maxDensity};
-  const float expected[] = {1.5f, 30.0f, 30.0f, 60.0f, 12.3f, 15.1f, 104.5f, -1.0f, 8.0f};
-  for (int k = 0; k < 9; ++k) EXPECT_FLOAT_EQ(got[k], expected[k]) << "number " << k;
-  EXPECT_EQ(in.width, 900);
-  EXPECT_EQ(in.height, 720);
-  ASSERT_EQ(in.nu, 2);
-  ASSERT_EQ(in.nv, 3);
+  const float got[] = {in.param, in.distance, in.theta, in.phi,   in.edgeU, in.edgeV,
+                       in.angle, in.minDensity, in.maxDensity, float(in.width), float(in.height), float(in.nu),
+                       float(in.nv)};
+  const float expected[] = {1.5f, 30, 30, 60, 12.3f, 15.1f, 104.5f, -1, 8, 900, 720, 2, 3};
+  for (int k = 0; k < 13; ++k) EXPECT_FLOAT_EQ(got[k], expected[k]) << "number " << k;
   EXPECT_EQ(in.values, want.values);
 }
 
@@ -122,7 +119,6 @@ TEST(MeshProgram, InputTable) {
       {"two values on one line", ChangeLine(valid, 7, nullptr), nullptr},
       {"missing file", "-", "meshinp: cannot open"},
       {"empty", "", "ends before line 1"},
-      {"binary junk", std::string("\x01\x02\xff\0\x7f", 5), "meshinp: line 1"},
       {"header only", valid.substr(0, valid.find("2 3\n") + 4), "ends after 0 of the 12"},
       {"last value missing", lastValueRemoved, "ends after 11 of the 12 values"},
       {"one value too many", valid + "5.0\n", "line 19: more than the 12 values"},
@@ -130,19 +126,16 @@ TEST(MeshProgram, InputTable) {
       {"letters in a value", ChangeLine(valid, 9, "1.0x"), "line 9: \"1.0x\""},
       {"two numbers on line 2", ChangeLine(valid, 2, "30.0 30.0"), "line 2: 3 numbers expected"},
       {"four numbers on line 3", ChangeLine(valid, 3, "1 2 90 4"), "line 3: more than 3"},
-      {"Nu = 0", ChangeLine(valid, 6, "0 3"), "line 6: grid of 0 x 3 cells"},
+      {"Nv = 0", ChangeLine(valid, 6, "2 0"), "line 6: grid of 2 x 0 cells"},
       {"Nu = 150", ChangeLine(valid, 6, "150 3"), "outside 1..149"},
-      {"Nv negative", ChangeLine(valid, 6, "2 -1"), "line 6"},
       {"Nu not an integer", ChangeLine(valid, 6, "2.5 3"), "line 6: \"2.5\" is not an integer"},
       {"width 0", ChangeLine(valid, 4, "0 720"), "line 4: client size 0 x 720"},
       {"height too large", ChangeLine(valid, 4, "900 10001"), "line 4"},
       {"NaN value", ChangeLine(valid, 8, "nan"), "line 8: \"nan\" is not a finite number"},
-      {"infinite distance", ChangeLine(valid, 2, "inf 30.0 60.0"), "line 2: \"inf\""},
       {"value beyond float", ChangeLine(valid, 10, "1e39"), "line 10"},
       {"zero edge", ChangeLine(valid, 3, "0.0 15.1 90.0"), "cell edges"},
       {"flat angle", ChangeLine(valid, 3, "12.3 15.1 180.00"), "cell angle 180"},
       {"eye inside the mesh", ChangeLine(valid, 2, "   2.0  30.00 60.0"), "line 2: viewing distance"},
-      {"eye at the centre", ChangeLine(valid, 2, "   0.0  30.00 60.0"), "line 2: viewing distance"},
       {"eye behind", ChangeLine(valid, 2, " -30.0  30.00 60.0"), "line 2: viewing distance"},
   };
   const std::string stale = "0 0 0 0 0 0\n1 1 1 1 1 1\n1 2 3\n4 5 2\n";  // an earlier run's meshout

@@ -1,11 +1,13 @@
 // Sections for the mesh tests and benchmark: flat fields, single peaks, a crystal-like density.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <stdexcept>
 #include <string>
 
 #include "mesh/input.h"
+#include "mesh/mesh_layout.h"
 
 namespace pyk::meshtest {
 
@@ -14,27 +16,11 @@ namespace pyk::meshtest {
 // the four decimals that meshinp carries.
 template <typename F>
 MeshInput MakeSection(int nu, int nv, F value) {
-  MeshInput in;
-  in.param = 1.0f;
-  in.distance = 30.0f;
-  in.theta = 30.0f;
-  in.phi = 60.0f;
-  in.edgeU = 12.3f;
-  in.edgeV = 15.1f;
-  in.angle = 104.5f;
-  in.width = 900;
-  in.height = 720;
-  in.minDensity = -1.0f;
-  in.maxDensity = 8.0f;
-  in.nu = nu;
-  in.nv = nv;
+  MeshInput in{.param = 1, .distance = 30, .theta = 30, .phi = 60, .edgeU = 12.3f, .edgeV = 15.1f, .angle = 104.5f,
+               .width = 900, .height = 720, .minDensity = -1, .maxDensity = 8, .nu = nu, .nv = nv, .values = {}};
   in.values.resize(static_cast<size_t>((nu + 1) * (nv + 1)));
-  for (int i = 0; i <= nu; ++i) {
-    for (int j = 0; j <= nv; ++j) {
-      const double v = value(i, j);
-      in.values[static_cast<size_t>(i * (nv + 1) + j)] =
-          static_cast<float>(std::round(v * 1e4) / 1e4);
-    }
+  for (size_t k = 0; k < in.values.size(); ++k) {
+    in.values[k] = std::round(value(static_cast<int>(k) / (nv + 1), static_cast<int>(k) % (nv + 1)) * 1e4) / 1e4;
   }
   return in;
 }
@@ -78,32 +64,18 @@ inline MeshInput CrystalSection(int nu, int nv) {
     return rho;
   };
   MeshInput in = MakeSection(nu, nv, density);
-  in.minDensity = in.values[0];
-  in.maxDensity = in.values[0];
-  for (const float v : in.values) {
-    in.minDensity = std::fmin(in.minDensity, v);
-    in.maxDensity = std::fmax(in.maxDensity, v);
-  }
+  const auto [lo, hi] = std::minmax_element(in.values.begin(), in.values.end());
+  in.minDensity = *lo;
+  in.maxDensity = *hi;
   return in;
 }
 
-// The text of meshinp in the viewer's formats, for the benchmark, which runs
-// without the viewer's libraries; the tests use the viewer's own writer.
-inline std::string FormatMeshInput(const MeshInput& in) {
-  std::string text;
-  char line[128];
-  std::snprintf(line, sizeof line, "%3.2f\n%6.1f %6.2f %3.1f\n%7.4f %7.4f %6.2f\n%d %d\n",
-                in.param, in.distance, in.theta, in.phi, in.edgeU, in.edgeV, in.angle, in.width,
-                in.height);
-  text += line;
-  std::snprintf(line, sizeof line, "%9.4f %9.4f\n%d %d\n", in.minDensity, in.maxDensity, in.nu,
-                in.nv);
-  text += line;
-  for (const float v : in.values) {
-    std::snprintf(line, sizeof line, "%9.4f\n", v);
-    text += line;
-  }
-  return text;
+// The layout of in; one the layout refuses throws its message.
+inline MeshLayout Laid(const MeshInput& in) {
+  MeshLayout L;
+  std::string error;
+  if (LayoutMesh(in, &L, &error) != 0) throw std::runtime_error(error);
+  return L;
 }
 
 }  // namespace pyk::meshtest

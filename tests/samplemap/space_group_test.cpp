@@ -86,61 +86,35 @@ TEST(SpaceGroup, CubicGroupsAreExactlyTheStructuresSymmetry) {
 }
 
 TEST(SpaceGroup, AspirinGroupIsThePublishedOperationList) {
-  std::vector<SymOp> g;
+  std::vector<SymOp> g, laue;
   ASSERT_TRUE(GroupFromStrings(Aspirin().generators, &g));
-  ASSERT_EQ(g.size(), 4u);
-  for (const char* text : {"x, y, z", "-x, y+1/2, -z+1/2", "-x, -y, -z", "x, -y-1/2, z-1/2"}) {
-    SymOp op;
-    ASSERT_TRUE(ParseSymOp(text, &op)) << text;
-    EXPECT_TRUE(ContainsOp(g, op)) << text;
-  }
-  std::vector<SymOp> laue;
   ASSERT_TRUE(LaueGroup(g, &laue));
-  ASSERT_EQ(laue.size(), 4u);  // 2/m
-  for (const char* text : {"x,y,z", "-x,y,-z", "-x,-y,-z", "x,-y,z"}) {
-    SymOp op;
-    ASSERT_TRUE(ParseSymOp(text, &op));
-    EXPECT_TRUE(ContainsOp(laue, op)) << text;
-  }
-}
-
-TEST(SpaceGroup, ParsesOperationNotation) {
-  const struct {
-    const char* text;
-    bool ok;
-    int r0[3];
-    int t[3];
-  } rows[] = {
-      {"x,y,z", true, {1, 0, 0}, {0, 0, 0}},
-      {"-x+1/2, y, -z", true, {-1, 0, 0}, {12, 0, 0}},
-      {"1/4-y+x,z,3/4+y", true, {1, -1, 0}, {6, 0, 18}},
-      {"x-1/2,y,z", true, {1, 0, 0}, {12, 0, 0}},
-      {"y+3/4,x+1/4,-z+3/4", true, {0, 1, 0}, {18, 6, 18}},
-      {"x,y", false, {}, {}},
-      {"x,y,z,", false, {}, {}},
-      {"2x,y,z", false, {}, {}},
-      {"x,y,q", false, {}, {}},
-      {"x+1/0,y,z", false, {}, {}},
-      {"x+1/5,y,z", false, {}, {}},
-      {"x+,y,z", false, {}, {}},
+  const auto expect = [](const std::vector<SymOp>& group, std::initializer_list<const char*> texts) {
+    ASSERT_EQ(group.size(), texts.size());
+    for (const char* text : texts) {
+      SymOp op;
+      ASSERT_TRUE(ParseSymOp(text, &op)) << text;
+      EXPECT_TRUE(ContainsOp(group, op)) << text;
+    }
   };
-  for (const auto& r : rows) {
-    SymOp op;
-    ASSERT_EQ(ParseSymOp(r.text, &op), r.ok) << r.text;
-    if (!r.ok) continue;
-    for (int j = 0; j < 3; ++j) EXPECT_EQ(op.r[0][j], r.r0[j]) << r.text;
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(op.t[i], r.t[i]) << r.text;
-  }
+  expect(g, {"x, y, z", "-x, y+1/2, -z+1/2", "-x, -y, -z", "x, -y-1/2, z-1/2"});
+  expect(laue, {"x,y,z", "-x,y,-z", "-x,-y,-z", "x,-y,z"});  // 2/m
 }
 
-TEST(SpaceGroup, GridOperationsAreWholeDivisionsColumnByColumn) {
+// The notation, and its conversion to grid divisions: rotations column by
+// column, translations in whole divisions (on a grid of 24, in 24ths).
+TEST(SpaceGroup, ParsesOperationsIntoWholeGridDivisions) {
   const struct {
     const char* op;
     int grid[3];
-    bool ok;
+    bool ok;  // whole divisions of this grid
     int rot[9];
     int trans[3];
   } rows[] = {
+      {"x,y,z", {24, 24, 24}, true, {1, 0, 0, 0, 1, 0, 0, 0, 1}, {0, 0, 0}},
+      {"-x+1/2, y, -z", {24, 24, 24}, true, {-1, 0, 0, 0, 1, 0, 0, 0, -1}, {12, 0, 0}},
+      {"1/4-y+x,z,3/4+y", {24, 24, 24}, true, {1, 0, 0, -1, 0, 1, 0, 1, 0}, {6, 0, 18}},
+      {"x-1/2,y,z", {24, 24, 24}, true, {1, 0, 0, 0, 1, 0, 0, 0, 1}, {12, 0, 0}},
       {"-x,y+1/2,-z+1/2", {56, 32, 56}, true, {-1, 0, 0, 0, 1, 0, 0, 0, -1}, {0, 16, 28}},
       {"z,x,y", {8, 8, 8}, true, {0, 1, 0, 0, 0, 1, 1, 0, 0}, {0, 0, 0}},
       {"y+3/4,x+1/4,-z+3/4", {96, 96, 96}, true, {0, 1, 0, 1, 0, 0, 0, 0, -1}, {72, 24, 72}},
@@ -149,12 +123,16 @@ TEST(SpaceGroup, GridOperationsAreWholeDivisionsColumnByColumn) {
   };
   for (const auto& r : rows) {
     SymOp op;
-    ASSERT_TRUE(ParseSymOp(r.op, &op));
+    ASSERT_TRUE(ParseSymOp(r.op, &op)) << r.op;
     GridOp g;
     ASSERT_EQ(ToGridOp(op, r.grid, &g), r.ok) << r.op;
     if (!r.ok) continue;
     for (int i = 0; i < 9; ++i) EXPECT_EQ(g.rot[i], r.rot[i]) << r.op << " entry " << i;
     for (int i = 0; i < 3; ++i) EXPECT_EQ(g.trans[i], r.trans[i]) << r.op;
+  }
+  SymOp op;
+  for (const char* bad : {"x,y", "x,y,z,", "2x,y,z", "x,y,q", "x+1/0,y,z", "x+1/5,y,z", "x+,y,z"}) {
+    EXPECT_FALSE(ParseSymOp(bad, &op)) << bad;
   }
 }
 
