@@ -67,6 +67,10 @@ CMainFrame::CMainFrame(CPyknoscopeView* view, CPyknoscopeDoc* doc) : view_(view)
   BuildStatusBar();
   connect(view_, &CPyknoscopeView::stateChanged, this, &CMainFrame::RefreshActions);
   connect(view_, &CPyknoscopeView::panesChanged, this, &CMainFrame::TakePanes);
+  connect(view_, &CPyknoscopeView::pointerRead, this, [this](const QString& text) {
+    pointerText_ = text;
+    ShowMessageArea();
+  });
   RefreshActions();
 }
 
@@ -211,6 +215,17 @@ void CMainFrame::ToggleBar(CommandId bar) {
   w->setVisible(!w->isVisible());
 }
 
+void CMainFrame::ShowMessageArea() {
+  if (!pointerText_.isEmpty()) {
+    ready_->setText(pointerText_);
+    return;
+  }
+  // The usual text says when the contours drawn stop below the map's top.
+  const ViewState& s = view_->state();
+  const bool capped = s.m_nStatus == kStatusReady && s.m_nViewMode != k3dMesh && ContourLevelsCapped(s);
+  ready_->setText(capped ? QString::fromStdString(FormatText(msg::kLevelsCapped, kMaxContourLevels)) : QString(msg::kReady));
+}
+
 void CMainFrame::RefreshActions() {
   const CommandContext context = Context();
   for (auto& [id, a] : actions_) {
@@ -218,10 +233,7 @@ void CMainFrame::RefreshActions() {
     if (a->isCheckable()) a->setChecked(IsChecked(*c, context));
     a->setEnabled(IsEnabled(*c, context.s));
   }
-  // The message area says when the contours drawn stop below the map's top.
-  const ViewState& s = view_->state();
-  const bool capped = s.m_nStatus == kStatusReady && s.m_nViewMode != k3dMesh && ContourLevelsCapped(s);
-  ready_->setText(capped ? QString::fromStdString(FormatText(msg::kLevelsCapped, kMaxContourLevels)) : QString(msg::kReady));
+  ShowMessageArea();
   if (contextMenu_ != nullptr) {
     for (QAction* item : contextMenu_->actions()) {
       if (item->isSeparator()) continue;

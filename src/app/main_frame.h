@@ -70,6 +70,8 @@ class CMainFrame : public QMainWindow, public Shell {
   void BuildToolBar();
   void BuildStatusBar();
   void TakePanes();
+  // The message area: the reading under the pointer while there is one, else the usual text.
+  void ShowMessageArea();
   CommandContext Context();
 
   CPyknoscopeView* view_;
@@ -78,6 +80,7 @@ class CMainFrame : public QMainWindow, public Shell {
   QToolBar* toolBar_ = nullptr;
   QMenu* contextMenu_ = nullptr;
   QLabel* ready_ = nullptr;
+  QString pointerText_;
   QLabel* panes_[6] = {};
 };
 

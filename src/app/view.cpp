@@ -10,6 +10,7 @@
 
 #include "app/app_messages.h"
 #include "app/picture.h"
+#include "engine/pointer.h"
 #include "engine/scene.h"
 #include "engine/view_commands.h"
 #include "map/paths.h"
@@ -63,6 +64,28 @@ void CPyknoscopeView::paintGL() {
   const PaneTexts before = panes_;
   RenderScene(*state_, &panes_);
   if (!(panes_ == before)) emit panesChanged();
+  // The picture may have moved under a still pointer.
+  if (pointerInside_) ReadPointerAt(pointer_);
+}
+
+void CPyknoscopeView::ReadPointerAt(QPointF p) {
+  // The centre of the pixel under the pointer, in GL's window coordinates.
+  const double dpr = devicePixelRatioF();
+  PointerReading r;
+  const bool on = ReadPointer(*state_, (p.x() + 0.5) * dpr, (height() - p.y() - 0.5) * dpr, &r);
+  const QString text = on ? QString::fromStdString(PointerText(*state_, r)) : QString();
+  if (text == pointerText_) return;
+  pointerText_ = text;
+  emit pointerRead(text);
+}
+
+void CPyknoscopeView::leaveEvent(QEvent* e) {
+  pointerInside_ = false;
+  if (!pointerText_.isEmpty()) {
+    pointerText_.clear();
+    emit pointerRead(pointerText_);
+  }
+  QOpenGLWidget::leaveEvent(e);
 }
 
 // The picture is the view's own framebuffer, rendered afresh after the
@@ -100,7 +123,13 @@ void CPyknoscopeView::mouseReleaseEvent(QMouseEvent* e) {
 
 void CPyknoscopeView::mouseMoveEvent(QMouseEvent* e) {
   const QPoint p = e->position().toPoint();
-  if (OnMouseMove(*state_, p.x(), p.y(), e->buttons() != Qt::NoButton)) update();
+  pointerInside_ = true;
+  pointer_ = p;
+  if (OnMouseMove(*state_, p.x(), p.y(), e->buttons() != Qt::NoButton)) {
+    update();
+  } else if (e->buttons() == Qt::NoButton) {
+    ReadPointerAt(p);
+  }
 }
 
 // The mouse's context-menu request comes on the press under X11; the menu

@@ -61,6 +61,8 @@ class CPyknoscopeView : public QOpenGLWidget {
   void stateChanged();
   // After a paint that filled the pane texts.
   void panesChanged();
+  // The map under the pointer as the status bar shows it; empty off the map.
+  void pointerRead(const QString& text);
 
  protected:
   void initializeGL() override;
@@ -70,14 +72,20 @@ class CPyknoscopeView : public QOpenGLWidget {
   void mouseReleaseEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;
+  void leaveEvent(QEvent* e) override;
   bool event(QEvent* e) override;
 
  private:
   void OpenContextMenu(QPoint globalPos);
+  // Reads the map at a pointer position (logical pixels) and says so when the text changes.
+  void ReadPointerAt(QPointF p);
 
   Desktop& desktop_;
   std::unique_ptr<ViewState> state_;
   PaneTexts panes_;
+  bool pointerInside_ = false;
+  QPointF pointer_;
+  QString pointerText_;
   char* dropFile_ = nullptr;
   int* dropFlag_ = nullptr;
   QMenu* contextMenu_ = nullptr;

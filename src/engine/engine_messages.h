@@ -1,4 +1,5 @@
-// The engine's own texts: the report's text viewer and the help page.
+// The engine's own texts: the report's text viewer, the help page and the
+// reading under the pointer.
 #pragma once
 
 namespace pyk::msg {
@@ -9,5 +10,11 @@ inline constexpr const char* kTextViewerFailed = "Cannot start a text viewer for
 // The help page in the start-up folder, and the failure to show it.
 inline constexpr const char* kHelpPage = "/PyknoscopeHelp.html";
 inline constexpr const char* kHelpFailed = "Cannot execute html file !!!";
+
+// The map under the pointer: fractional x y z in the cell, the nearest grid
+// point's indices, the interpolated density and, for a map that is not flat,
+// that density in units of the map's sigma.
+inline constexpr const char* kPointerReading = "x %.3f  y %.3f  z %.3f   grid %d %d %d   density %.4g";
+inline constexpr const char* kPointerSigma = " (%.2f sigma)";
 
 }  // namespace pyk::msg

@@ -19,7 +19,22 @@ void ResizeScene(ViewState& s, int width, int height, double devicePixelRatio) {
   glViewport(0, 0, static_cast<GLsizei>(width * devicePixelRatio), static_cast<GLsizei>(height * devicePixelRatio));
 }
 
+namespace {
+
+// Keeps the transform the map is about to be drawn with, for the pointer.
+void KeepMapView(ViewState& s) {
+  glGetDoublev(GL_MODELVIEW_MATRIX, s.m_mapView.modelview);
+  glGetDoublev(GL_PROJECTION_MATRIX, s.m_mapView.projection);
+  GLint vp[4];
+  glGetIntegerv(GL_VIEWPORT, vp);
+  for (int i = 0; i < 4; ++i) s.m_mapView.viewport[i] = vp[i];
+  s.m_mapView.known = 1;
+}
+
+}  // namespace
+
 void RenderScene(ViewState& s, PaneTexts* panes, const SceneOptions& options) {
+  s.m_mapView.known = 0;
   const float* back = s.m_afColor[kColBackground];
   glClearColor(back[0], back[1], back[2], 1.0f);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -42,6 +57,7 @@ void RenderScene(ViewState& s, PaneTexts* panes, const SceneOptions& options) {
     case kContour:
       glDisable(GL_LIGHTING);
       glTranslatef(s.m_fTransX, s.m_fTransY, s.m_fTransZ);
+      KeepMapView(s);
       DrawContourMap(s, options.contourDrawing);
       glEnable(GL_LIGHTING);
       break;
@@ -56,6 +72,7 @@ void RenderScene(ViewState& s, PaneTexts* panes, const SceneOptions& options) {
       glEnable(GL_LIGHTING);
       if (options.draw3dSurface) Draw3DContour(s);
       glTranslatef(0.0f, 0.0f, -4.0f);
+      KeepMapView(s);
       DrawContourMap(s, options.contourDrawing);
       break;
     case k3dMesh:

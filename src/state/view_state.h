@@ -64,6 +64,17 @@ struct MapStatistics {
   int64_t points;  // grid points counted; 0 before the first load
 };
 
+// The transform the last frame drew the section's map (the plane z = 0 of
+// its model coordinates) with: GL's matrices, column by column, and the
+// viewport in device pixels. known is 0 until a frame draws the map and
+// while a frame draws none (3D Mesh mode, no map).
+struct MapView {
+  double modelview[16];
+  double projection[16];
+  int32_t viewport[4];
+  int32_t known;
+};
+
 // Everything a load replaces: the records, cell, grid, symmetry, contour
 // conditions, density range and the files. A load fills a copy of it and
 // commits the copy only when the whole map has been read and checked.
@@ -203,6 +214,7 @@ struct ViewState : MapRecord {
   int32_t m_nMouseX, m_nMouseY;
   int32_t m_nMouseButton;
   uint8_t m_bRightButton;
+  MapView m_mapView;
 
   // Mesh program paths and results.
   std::string m_strMeshExe;
