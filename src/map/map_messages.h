@@ -30,6 +30,14 @@ inline constexpr const char* kRepColumns = "    x  y      p\n";
 inline constexpr const char* kRepSample = "  %3d%3d  %18.10e\n";
 
 // The map statistics of pyknoscope-report --stats (nine digits give the float back).
+// The peak list (pyknoscope-report --peaks, and the viewer's .peaks file).
+inline constexpr const char* kPeaksMap = "# map %s\n";
+inline constexpr const char* kPeaksWholeMap = "# search: the whole cell\n";
+inline constexpr const char* kPeaksSection = "# search: section %d of face (%.0f %.0f %.0f)\n";
+inline constexpr const char* kPeaksThreshold = "# threshold %.2f sigma; mean %.9g, sigma %.9g\n";
+inline constexpr const char* kPeaksColumns = "# N x y z height height/sigma\n";
+inline constexpr const char* kPeakLine = "%d %.4f %.4f %.4f %.4f %.2f\n";
+
 inline constexpr const char* kStatsLines = "mean %.9g\nsigma %.9g\nmin %.9g\nmax %.9g\npoints %lld\n";
 
 }  // namespace pyk::msg

@@ -47,7 +47,7 @@ void WriteStatisticsReport(const ViewState& s, FILE* out) {
 
 int WriteDensityList(ViewState& s, Platform& platform) { return WriteListFile(s, platform, WriteDensityReport); }
 
-int WriteListFile(ViewState& s, Platform& platform, ReportWriter write) {
+int WriteListFile(ViewState& s, Platform& platform, const ReportWriter& write) {
   FILE* out = s.m_szListFile[0] != '\0' ? std::fopen(s.m_szListFile, "w") : nullptr;
   if (out == nullptr) {
     platform.ShowMessage(msg::kOutputNotCreated);

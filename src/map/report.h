@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 
 #include "state/platform.h"
 #include "state/view_state.h"
@@ -19,7 +20,7 @@ void WriteDensityReport(const ViewState& s, FILE* out);
 void WriteStatisticsReport(const ViewState& s, FILE* out);
 
 // Writes m_szListFile with write, with the failures of WriteDensityList.
-using ReportWriter = void (*)(const ViewState& s, FILE* out);
-int WriteListFile(ViewState& s, Platform& platform, ReportWriter write);
+using ReportWriter = std::function<void(const ViewState& s, FILE* out)>;
+int WriteListFile(ViewState& s, Platform& platform, const ReportWriter& write);
 
 }  // namespace pyk

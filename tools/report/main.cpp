@@ -4,16 +4,19 @@
 #include <string_view>
 
 #include "map/map_messages.h"
+#include "map/peaks.h"
 #include "map/reader.h"
 #include "map/report.h"
 #include "settings/startup.h"
 #include "tools/console/console.h"
+#include "text/c_numbers.h"
 #include "tools/console/section_options.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: pyknoscope-report [--face l|h|k] [--section N] [--stats] MAP REPORT CON\n"
+    "Usage: pyknoscope-report [--face l|h|k] [--section N] [--stats]\n"
+    "                         [--peaks [--whole-map] [--threshold SIGMAS]] MAP REPORT CON\n"
     "\n"
     "Loads MAP with its contour conditions CON as the viewer does when started\n"
     "with these file arguments (Pyknoscope.ini is read from the current folder),\n"
@@ -22,12 +25,18 @@ constexpr const char* kUsage =
     "density report to REPORT. With --stats, REPORT gets the map's statistics\n"
     "over the whole cell instead, one \"name value\" a line: mean, sigma (the rms\n"
     "deviation from the mean), min, max and points (the grid points counted).\n"
+    "With --peaks, REPORT gets the peak list of the section (of the whole cell\n"
+    "with --whole-map): the maxima at or above SIGMAS (3 unless given) times\n"
+    "sigma above the mean, and for a difference map the minima as far below,\n"
+    "one line a peak: N x y z height height/sigma; comment lines start with #.\n"
     "\n"
     "Exit status 0 on success; 1 after the messages on standard error.\n";
 
 struct Options {
   pyk::SectionOptions view;
   bool stats = false;
+  bool peaks = false;
+  pyk::PeakSearch search;
   std::string_view files[3];
   int fileCount = 0;
 };
@@ -49,8 +58,15 @@ int ParseOptions(int argc, char** argv, Options& o) {
     const int taken = pyk::ParseSectionOption(argc, argv, &i, &o.view, &problem);
     if (taken < 0) return Usage(problem);
     if (taken > 0) continue;
-    if (a == "--stats") {
-      o.stats = true;
+    if (a == "--stats" || a == "--peaks" || a == "--whole-map") {
+      (a == "--stats" ? o.stats : a == "--peaks" ? o.peaks : o.search.wholeMap) = true;
+      continue;
+    }
+    if (a == "--threshold") {
+      char* end = nullptr;
+      const char* text = i + 1 < argc ? argv[++i] : "";
+      o.search.threshold = pyk::ParseFloatC(text, &end);
+      if (end == text || *end != '\0' || !(o.search.threshold >= 0.0)) return Usage("--threshold needs a number of sigmas, 0 or more");
       continue;
     }
     if (a.size() > 1 && a[0] == '-' && a != "-") return Usage("unknown option");
@@ -58,6 +74,7 @@ int ParseOptions(int argc, char** argv, Options& o) {
     o.files[o.fileCount++] = a;
   }
   if (o.fileCount != 3) return Usage("MAP, REPORT and CON are needed");
+  if (o.stats && o.peaks) return Usage("--stats and --peaks cannot both be given");
   return -1;
 }
 
@@ -76,7 +93,12 @@ int main(int argc, char** argv) {
   if (pyk::LoadFromArguments(s, platform, o.files, 3) != 0) return 1;
 
   pyk::ApplySectionOptions(s, o.view);
-  if (pyk::WriteListFile(s, platform, o.stats ? pyk::WriteStatisticsReport : pyk::WriteDensityReport) != 0) {
+  pyk::ReportWriter write = pyk::WriteDensityReport;
+  if (o.stats) write = pyk::WriteStatisticsReport;
+  if (o.peaks) {
+    write = [&o](const pyk::ViewState& v, FILE* out) { pyk::WritePeakList(v, o.search, pyk::FindPeaks(v, o.search), out); };
+  }
+  if (pyk::WriteListFile(s, platform, write) != 0) {
     platform.ShowMessage(pyk::msg::kOutputCannotPrepare);
     return 1;
   }
