@@ -21,6 +21,8 @@
 #include "dialogs/color_setting_dialog.h"
 #include "dialogs/contour_separation_dialog.h"
 #include "dialogs/map_statistics_dialog.h"
+#include "dialogs/peak_list_dialog.h"
+#include "engine/view_commands.h"
 #include "render/contour.h"
 #include "state/message.h"
 
@@ -203,6 +205,11 @@ void CMainFrame::EditContourSeparation() { OnContourSeparation(view_->state(), v
 void CMainFrame::ShowAbout() { ShowAboutDialog(this); }
 
 void CMainFrame::ShowMapStatistics() { ShowMapStatisticsDialog(view_->state(), this); }
+
+void CMainFrame::EditPeakSearch() {
+  PeakSearch search = view_->state().m_peakSearch;
+  if (AskPeakSearch(&search, this)) OnPeakList(view_->state(), view_->desktop(), search);
+}
 void CMainFrame::Exit() { close(); }
 
 bool CMainFrame::BarShown(CommandId bar) const {

@@ -46,6 +46,7 @@ class CMainFrame : public QMainWindow, public Shell {
   void EditContourSeparation() override;
   void ShowAbout() override;
   void ShowMapStatistics() override;
+  void EditPeakSearch() override;
   void Exit() override;
   bool BarShown(CommandId bar) const override;
   void ToggleBar(CommandId bar) override;

@@ -20,6 +20,13 @@ inline constexpr const char* kStatisticFormat = "%.6g";
 inline constexpr const char* kStatisticsUnit = "e/A^3";
 inline constexpr const char* kStatisticsPointsFormat = "%d";
 
+// Peak List dialog.
+inline constexpr const char* kPeaksCaption = "Peak List";
+inline constexpr const char* kPeaksThreshold = "Threshold :";
+inline constexpr const char* kPeaksThresholdFormat = "%.1f";
+inline constexpr const char* kPeaksSigma = "sigma";
+inline constexpr const char* kPeaksWholeMap = "Search the whole map, not only this section";
+
 // Color Setting dialog.
 inline constexpr const char* kColorCaption = "Color Setting";
 inline constexpr const char* kFrameColor = "Frame Color :";

@@ -47,6 +47,7 @@ enum CommandId : int {
   kCmdStatusBar = 59393,
   // Beyond the documented commands.
   kCmdMapStatistics = 33001,
+  kCmdPeakList = 33002,
 };
 
 // What only the window can do: the picture's capture, the modal dialogs,
@@ -60,6 +61,7 @@ class Shell {
   virtual void EditContourSeparation() = 0;
   virtual void ShowAbout() = 0;
   virtual void ShowMapStatistics() = 0;
+  virtual void EditPeakSearch() = 0;
   virtual void Exit() = 0;
   virtual bool BarShown(CommandId bar) const = 0;  // kCmdToolBar or kCmdStatusBar
   virtual void ToggleBar(CommandId bar) = 0;

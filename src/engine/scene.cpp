@@ -5,6 +5,7 @@
 #include "render/contour_map.h"
 #include "render/gl.h"
 #include "render/material.h"
+#include "render/peak_marks.h"
 #include "views3d/mesh_display.h"
 #include "views3d/surface.h"
 
@@ -58,6 +59,7 @@ void RenderScene(ViewState& s, PaneTexts* panes, const SceneOptions& options) {
       glDisable(GL_LIGHTING);
       glTranslatef(s.m_fTransX, s.m_fTransY, s.m_fTransZ);
       KeepMapView(s);
+      DrawPeakMarks(s);
       DrawContourMap(s, options.contourDrawing);
       glEnable(GL_LIGHTING);
       break;
@@ -73,6 +75,7 @@ void RenderScene(ViewState& s, PaneTexts* panes, const SceneOptions& options) {
       if (options.draw3dSurface) Draw3DContour(s);
       glTranslatef(0.0f, 0.0f, -4.0f);
       KeepMapView(s);
+      DrawPeakMarks(s);
       DrawContourMap(s, options.contourDrawing);
       break;
     case k3dMesh:

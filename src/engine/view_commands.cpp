@@ -7,6 +7,7 @@
 #include "engine/engine_messages.h"
 #include "map/map_messages.h"
 #include "map/paths.h"
+#include "map/peaks.h"
 #include "map/reader.h"
 #include "map/report.h"
 #include "render/colors.h"
@@ -120,6 +121,21 @@ void OnShowDensityList(ViewState& s, Desktop& desktop) {
   if (!desktop.StartTextViewer(s.m_szListFile)) {
     Refuse(desktop, msg::kTextViewerFailed, s.m_szListFile);
   }
+}
+
+void OnPeakList(ViewState& s, Desktop& desktop, const PeakSearch& search) {
+  if (!s.m_bMapValid) return;
+  s.m_peakSearch = search;
+  s.m_vPeaks = FindPeaks(s, search);
+  desktop.Invalidate();
+  char path[kPathSize];
+  if (!CopyPath(path, PeaksPathFor(s.m_szListFile, s.m_szMapFile), desktop)) return;
+  const auto write = [&](const ViewState& v, FILE* out) { WritePeakList(v, search, v.m_vPeaks, out); };
+  if (WriteReportFile(path, s, desktop, write) != 0) {
+    desktop.ShowMessage(msg::kOutputCannotPrepare);
+    return;
+  }
+  if (!desktop.StartTextViewer(path)) Refuse(desktop, msg::kTextViewerFailed, path);
 }
 
 void OnHelpByHtml(const ViewState& s, Desktop& desktop) {

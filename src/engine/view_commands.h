@@ -39,6 +39,10 @@ void OnMeshPhiDown(ViewState& s, Platform& platform);
 
 // Writes the density list and opens it in the text viewer.
 void OnShowDensityList(ViewState& s, Desktop& desktop);
+// Peak List: searches the peaks, keeps them for the marks on the map, writes
+// the list beside the report (the map's name with ".peaks") and opens it in
+// the text viewer as Show Density List does.
+void OnPeakList(ViewState& s, Desktop& desktop, const PeakSearch& search);
 // Opens the help page of the start-up folder in the browser.
 void OnHelpByHtml(const ViewState& s, Desktop& desktop);
 

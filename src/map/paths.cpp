@@ -56,6 +56,14 @@ std::string ConPathFor(std::string_view mapPath) {
   return con;
 }
 
+std::string PeaksPathFor(std::string_view reportPath, std::string_view mapPath) {
+  const std::string stem = WithoutExtension(mapPath).substr(mapPath.rfind('/') + 1);
+  const std::string_view beside = reportPath.empty() ? mapPath : reportPath;
+  const size_t slash = beside.rfind('/');
+  const std::string folder = slash == std::string_view::npos ? "" : std::string(beside.substr(0, slash + 1));
+  return folder + stem + ".peaks";
+}
+
 std::string DefaultBitmapName(std::string_view mapPath) { return WithoutExtension(mapPath) + ".bmp"; }
 
 }  // namespace pyk

@@ -29,6 +29,10 @@ std::string ReportPathFor(std::string_view mapPath);
 // characters, then ".con".
 std::string ConPathFor(std::string_view mapPath);
 
+// The peak list's path: the report's folder (the map's when there is no
+// report), the map's file name without its extension, then ".peaks".
+std::string PeaksPathFor(std::string_view reportPath, std::string_view mapPath);
+
 // The Save dialog's proposed name: the map path without its extension, then
 // ".bmp"; ".bmp" alone while no map is named.
 std::string DefaultBitmapName(std::string_view mapPath);

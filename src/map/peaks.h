@@ -10,17 +10,6 @@
 
 namespace pyk {
 
-struct Peak {
-  double frac[3];  // fractional x y z in [0, 1)
-  double height;   // the density at the refined position
-  double sigmas;   // (height - mean) / sigma of the map
-};
-
-struct PeakSearch {
-  bool wholeMap = false;  // the whole cell instead of the current section
-  double threshold = 3.0; // in sigma: maxima at or above it, minima at or below its negative
-};
-
 // Maxima highest first, then (map type 1 only) minima deepest first. A peak
 // is a grid point above (below) all its neighbours, refined along each axis
 // by the parabola through it and its two neighbours. Empty without a map.

@@ -307,6 +307,7 @@ int LoadMap(ViewState& s, Platform& platform, const LoadRequest& request) {
   }
   staged.m_stats = ComputeMapStatistics(staged);
   CommitMapRecord(s, staged);
+  s.m_vPeaks.clear();
 
   const float h = s.m_afHkl[0], k = s.m_afHkl[1], l = s.m_afHkl[2];
   if (h != 0.0f && k == 0.0f && l == 0.0f) {

@@ -48,10 +48,15 @@ void WriteStatisticsReport(const ViewState& s, FILE* out) {
 int WriteDensityList(ViewState& s, Platform& platform) { return WriteListFile(s, platform, WriteDensityReport); }
 
 int WriteListFile(ViewState& s, Platform& platform, const ReportWriter& write) {
-  FILE* out = s.m_szListFile[0] != '\0' ? std::fopen(s.m_szListFile, "w") : nullptr;
+  if (WriteReportFile(s.m_szListFile, s, platform, write) == 0) return 0;
+  s.m_nStatus = kStatusNoMap;
+  return 1;
+}
+
+int WriteReportFile(const char* path, const ViewState& s, Platform& platform, const ReportWriter& write) {
+  FILE* out = path[0] != '\0' ? std::fopen(path, "w") : nullptr;
   if (out == nullptr) {
     platform.ShowMessage(msg::kOutputNotCreated);
-    s.m_nStatus = kStatusNoMap;
     return 1;
   }
   write(s, out);
@@ -59,7 +64,6 @@ int WriteListFile(ViewState& s, Platform& platform, const ReportWriter& write) {
   const bool written = std::ferror(out) == 0;
   if (std::fclose(out) != 0 || !written) {
     platform.ShowMessage(msg::kOutputNotCreated);
-    s.m_nStatus = kStatusNoMap;
     return 1;
   }
   return 0;

@@ -22,5 +22,7 @@ void WriteStatisticsReport(const ViewState& s, FILE* out);
 // Writes m_szListFile with write, with the failures of WriteDensityList.
 using ReportWriter = std::function<void(const ViewState& s, FILE* out)>;
 int WriteListFile(ViewState& s, Platform& platform, const ReportWriter& write);
+// The same for any path, with the message but leaving the status alone.
+int WriteReportFile(const char* path, const ViewState& s, Platform& platform, const ReportWriter& write);
 
 }  // namespace pyk

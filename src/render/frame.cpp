@@ -12,19 +12,6 @@
 
 namespace pyk {
 
-namespace {
-
-// Colour entry k: a plain colour when unlit (Contour mode), a material when lit.
-void UseEntry(const ViewState& s, int k) {
-  if (s.m_nViewMode == kContour) {
-    glColor3f(s.m_afColor[k][0], s.m_afColor[k][1], s.m_afColor[k][2]);
-  } else {
-    SetMaterial(s, k);
-  }
-}
-
-}  // namespace
-
 const char* FirstAxisName(int plane) { return plane == kPlaneH00 ? "y axis" : "x axis"; }
 const char* SecondAxisName(int plane) { return plane == kPlane00L ? "y axis" : "z axis"; }
 
@@ -47,6 +34,15 @@ void ComputeMapTicks(ViewState& s) {
       s.m_afTickU[i][c] = static_cast<float>((a[c] - o[c]) * 0.2 * i + o[c]);
       s.m_afTickV[i][c] = static_cast<float>((b[c] - o[c]) * 0.2 * i + o[c]);
     }
+  }
+}
+
+// Colour entry k: a plain colour when unlit (Contour mode), a material when lit.
+void UseEntry(const ViewState& s, int k) {
+  if (s.m_nViewMode == kContour) {
+    glColor3f(s.m_afColor[k][0], s.m_afColor[k][1], s.m_afColor[k][2]);
+  } else {
+    SetMaterial(s, k);
   }
 }
 

@@ -10,6 +10,9 @@ namespace pyk {
 // the current colour and raster state are kept.
 void DrawBitmapText(float x, float y, float z, void* font, const char* text);
 
+// Colour entry k: a plain colour when unlit (Contour mode), a material when lit.
+void UseEntry(const ViewState& s, int k);
+
 // The tick points and lengths of the current section (no drawing).
 void ComputeMapTicks(ViewState& s);
 

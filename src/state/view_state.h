@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace pyk {
 
@@ -62,6 +63,21 @@ struct MapStatistics {
   double min;
   double max;
   int64_t points;  // grid points counted; 0 before the first load
+};
+
+// A peak of the map: refined position, density there and its distance from
+// the mean in sigma.
+struct Peak {
+  double frac[3];  // fractional x y z in [0, 1)
+  double height;
+  double sigmas;   // (height - mean) / sigma of the map
+};
+
+// How peaks are searched: the current section or the whole cell, and the
+// threshold in sigma (maxima at or above it, minima at or below its negative).
+struct PeakSearch {
+  bool wholeMap = false;
+  double threshold = 3.0;
 };
 
 // The transform the last frame drew the section's map (the plane z = 0 of
@@ -215,6 +231,11 @@ struct ViewState : MapRecord {
   int32_t m_nMouseButton;
   uint8_t m_bRightButton;
   MapView m_mapView;
+
+  // The last peak list and its search; marked on the sections they lie on,
+  // cleared by every load.
+  std::vector<Peak> m_vPeaks;
+  PeakSearch m_peakSearch;
 
   // Mesh program paths and results.
   std::string m_strMeshExe;

@@ -60,7 +60,7 @@ TEST(Shell, MenusAndToolBarFollowTheCommandTable) {
   EXPECT_EQ(Lines(top[1]->menu())[0], "-");
   EXPECT_EQ(Lines(top[4]->menu()),
             (std::vector<std::string>{"> Contour Densiy (&D)", "Down (&D)", "Up (&U)", "<", "> 3D Height (&H)",
-                                      "Down (&D)", "Up (&U)", "<", "-", "Show Density List (&L)...", "Map Statistics (&M)...", "-",
+                                      "Down (&D)", "Up (&U)", "<", "-", "Show Density List (&L)...", "Map Statistics (&M)...", "Peak List (&P)...", "-",
                                       "Set Color (&C) ...", "-", "Tool Bar (&T)", "Status Bar (&S)"}));
   EXPECT_EQ(Lines(top[0]->menu()), (std::vector<std::string>{"Open (&O) ...", "Save (&S) ...", "Copy to Clipboard (&C)",
                                                              "-", "Default View (&D)", "-", "Exit (&X)"}));
@@ -101,6 +101,7 @@ TEST(Shell, MenusAndToolBarFollowTheCommandTable) {
                                              "Mesh-Phi Down",
                                              "-",
                                              "Set Color",
+                                             "Peak List",
                                              "-",
                                              "Exit"};
   EXPECT_EQ(got, expected);

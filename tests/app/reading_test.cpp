@@ -1,0 +1,92 @@
+// Reading the map in the real window: the density under the pointer in the
+// status bar, and the Peak List command from its dialog to the marks on the
+// map and the list beside the report.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "dialogs/peak_list_dialog.h"
+#include "engine/pointer.h"
+#include "map/reader.h"
+#include "map/section.h"
+#include "render/gl.h"
+#include "render/peak_marks.h"
+#include "support/modal.h"
+#include "viewer_fixture.h"
+
+namespace pyk::test {
+namespace {
+
+// Waits up to two seconds for the message area to say something other than (or the same as) "Ready".
+bool WaitForReady(const QLabel* message, bool ready) {
+  for (int i = 0; i < 200 && (message->text() == "Ready") != ready; ++i) QTest::qWait(10);
+  return (message->text() == "Ready") == ready;
+}
+
+TEST(Reading, ThePointersReadingComesAndGoesInTheMessageArea) {
+  Viewer v({"aspirin.fou", "aspirin.fmap", "aspirin.con"});
+  QLabel* message = v.frame->messagePane();
+  v.Picture();
+  EXPECT_EQ(message->text(), "Ready");
+  QTest::mouseMove(v.view, v.view->rect().center());
+  EXPECT_TRUE(WaitForReady(message, false)) << "no reading over the map's middle";
+  const std::string text = message->text().toStdString();
+  EXPECT_EQ(text.rfind("x ", 0), 0u) << text;
+  EXPECT_NE(text.find("  y 0.000  z "), std::string::npos) << text << ": section 0 of (0 k 0)";
+  EXPECT_NE(text.find(" sigma)"), std::string::npos) << text;
+  QTest::mouseMove(v.view, QPoint(2, 2));  // the window's corner is off the map
+  EXPECT_TRUE(WaitForReady(message, true)) << message->text().toStdString();
+}
+
+TEST(Reading, PeakListMarksThePeaksAndOpensTheListBesideTheReport) {
+  Viewer v({"aspirin.fou", "aspirin.fmap", "aspirin.con"});
+  ASSERT_TRUE(v.frame->action(kCmdPeakList)->isEnabled());
+  WhenModal<CPeakListDlg>([](CPeakListDlg& d) {
+    EXPECT_EQ(d.m_editThreshold->text(), "3.0");
+    d.m_editThreshold->setText("3.5");
+    d.m_checkWholeMap->setChecked(true);
+    QTest::mouseClick(d.m_buttonOk, Qt::LeftButton);
+  });
+  v.Trigger(kCmdPeakList);
+  ViewState& s = v.state();
+  ASSERT_EQ(s.m_vPeaks.size(), 13u);
+  EXPECT_TRUE(s.m_peakSearch.wholeMap);
+  EXPECT_EQ(s.m_peakSearch.threshold, 3.5);
+  EXPECT_EQ(v.desktop.Count("viewer:aspirin.peaks"), 1) << "beside the report aspirin.fmap";
+  const std::string text = ReadText(v.dir.File("aspirin.peaks"));
+  EXPECT_NE(text.find("# search: the whole cell\n# threshold 3.50 sigma"), std::string::npos) << text;
+  EXPECT_NE(text.find("\n13 "), std::string::npos) << text;
+
+  // Peak 1 is on some section y = k / 32: go there and find its cross in the font colour.
+  const int k = static_cast<int>(std::lround(s.m_vPeaks[0].frac[1] * 32)) % 32;
+  s.m_anSectionIndex[kPlane0K0] = s.m_nSection = k;
+  ComputeSection(s);
+  v.view->update();
+  const QImage picture = v.Picture();
+  double u, w;
+  ASSERT_TRUE(PeakOnSection(s, s.m_vPeaks[0], &u, &w));
+  const MapView& m = s.m_mapView;
+  const auto& g = s.m_afSectionXYZ;
+  const double x = g[0][0][0] + u * (g[1][0][0] - g[0][0][0]) + w * (g[0][1][0] - g[0][0][0]);
+  const double y = g[0][0][1] + u * (g[1][0][1] - g[0][0][1]) + w * (g[0][1][1] - g[0][0][1]);
+  double wx, wy, wz;
+  ASSERT_TRUE(gluProject(x, y, 0.0, m.modelview, m.projection, m.viewport, &wx, &wy, &wz));
+  const double dpr = picture.devicePixelRatio();
+  int font = 0;
+  for (int d = 3; d <= 6; ++d) {  // along the cross's horizontal arm, away from the contours' own pixels
+    const QColor c = picture.pixelColor(static_cast<int>(wx / dpr) + d, static_cast<int>((m.viewport[3] - wy) / dpr));
+    font += c.red() < 40 && c.green() < 40 && c.blue() < 40;
+  }
+  EXPECT_GE(font, 3) << "the font colour (black) along the cross's arm";
+
+  // A new load drops the list and its marks.
+  ASSERT_EQ(LoadMap(s, v.desktop), 0);
+  EXPECT_TRUE(s.m_vPeaks.empty());
+}
+
+}  // namespace
+}  // namespace pyk::test
