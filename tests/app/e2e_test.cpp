@@ -22,37 +22,25 @@
 namespace pyk::test {
 namespace {
 
-// Runs the program in folder with args and the environment changed by env
-// ("NAME=value" sets, a bare "NAME" unsets); returns its pid (stdout and
+// Runs the program in folder with args, through env(1) with the words env
+// ("-u NAME" unsets, then "NAME=value" sets); returns its pid (stdout and
 // stderr to files there).
-pid_t Start(const std::string& folder, const std::vector<std::string>& args, const std::vector<std::string>& env = {}) {
+pid_t Start(const std::string& folder, const std::vector<std::string>& args, std::vector<std::string> env = {}) {
   const pid_t pid = ::fork();
   if (pid == 0) {
     if (::chdir(folder.c_str()) != 0) ::_exit(127);
     std::freopen("stdout.txt", "w", stdout);
     std::freopen("stderr.txt", "w", stderr);
-    ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
-    for (const std::string& e : env) {
-      const size_t eq = e.find('=');
-      if (eq == std::string::npos) {
-        ::unsetenv(e.c_str());
-      } else {
-        ::setenv(e.substr(0, eq).c_str(), e.c_str() + eq + 1, 1);
-      }
-    }
-    std::vector<char*> argv{const_cast<char*>(PYK_VIEWER_EXE)};
-    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    env.insert(env.begin(), "/usr/bin/env");
+    env.insert(env.end(), {"XDG_CONFIG_HOME=" + folder, PYK_VIEWER_EXE});
+    env.insert(env.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& word : env) argv.push_back(word.data());
     argv.push_back(nullptr);
-    ::execv(PYK_VIEWER_EXE, argv.data());
+    ::execv(argv[0], argv.data());
     ::_exit(127);
   }
   return pid;
-}
-
-int WaitExit(pid_t pid) {
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 // Whether the program has not ended yet (it is not reaped here).
@@ -62,19 +50,18 @@ bool Running(pid_t pid) {
 }
 
 // The exit status, or -1 after killing a program that has not ended within seconds.
-int WaitExitWithin(pid_t pid, int seconds) {
+int WaitExit(pid_t pid, int seconds = 20) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-  int status = 0;
-  while (::waitpid(pid, &status, WNOHANG) == 0) {
-    if (std::chrono::steady_clock::now() > deadline) {
-      ::kill(pid, SIGKILL);
-      ::waitpid(pid, &status, 0);
-      return -1;
-    }
+  while (Running(pid) && std::chrono::steady_clock::now() < deadline) {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
   }
+  if (Running(pid)) ::kill(pid, SIGKILL);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
+
+const std::vector<std::string> kAspirin = {"aspirin.fou", "aspirin.fmap", "aspirin.con"};
 
 // A start-up folder: the shipped samples, their settings with the given
 // start-up mode, and the mesh program.
@@ -83,30 +70,24 @@ void PrepareFolder(const TempDir& dir, int mode) {
     std::filesystem::copy_file(e.path(), dir.path() / e.path().filename());
   }
   std::string ini = ReadText(dir.File("Pyknoscope.ini"));
-  const size_t line = ini.find("start-up mode (0 Contour");
-  const size_t value = ini.find("= 0", line);
-  if (line == std::string::npos || value == std::string::npos) {
-    ADD_FAILURE() << "the shipped settings have no start-up mode line";
-  } else {
-    ini[value + 2] = static_cast<char>('0' + mode);
-  }
+  const size_t value = ini.find("= 0", ini.find("start-up mode (0 Contour"));
+  ASSERT_NE(value, std::string::npos) << "the shipped settings have no start-up mode line";
+  ini[value + 2] = static_cast<char>('0' + mode);
   WriteText(dir.File("Pyknoscope.ini"), ini);
   std::filesystem::copy_file(PYK_MESH_EXE, dir.File("mesh"));
 }
 
-TEST(Program, AnswersHelpAndVersionAndNeedsADisplay) {
+TEST(Program, AnswersHelpAndNeedsADisplay) {
   TempDir dir;
-  EXPECT_EQ(WaitExit(Start(dir.path().string(), {"--version"})), 0);
-  EXPECT_EQ(ReadText(dir.File("stdout.txt")), "Pyknoscope Version 1.0 (1.0.0.1)\n");
   EXPECT_EQ(WaitExit(Start(dir.path().string(), {"--help"})), 0);
   EXPECT_EQ(ReadText(dir.File("stdout.txt")).rfind("Usage: pyknoscope [MAP [REPORT [CON]]]", 0), 0u);
-  EXPECT_EQ(WaitExit(Start(dir.path().string(), {"map.fou"}, {"DISPLAY"})), 1);
+  EXPECT_EQ(WaitExit(Start(dir.path().string(), {"map.fou"}, {"-u", "DISPLAY"})), 1);
   EXPECT_NE(ReadText(dir.File("stderr.txt")).find("DISPLAY is not set"), std::string::npos);
 }
 
 struct Shown {
   bool ready = false;  // the mode's picture appeared and held still
-  int width = 0, height = 0;
+  int width = 0;
   std::string pixels;   // RGB, row by row
   std::string meshinp;  // as the program left it while running
   std::string err;
@@ -118,7 +99,7 @@ struct Shown {
 Shown RunViewer(Display* d, int mode, const std::vector<std::string>& env) {
   TempDir dir;
   PrepareFolder(dir, mode);
-  const pid_t pid = Start(dir.path().string(), {"aspirin.fou", "aspirin.fmap", "aspirin.con"}, env);
+  const pid_t pid = Start(dir.path().string(), kAspirin, env);
   Shown shown;
   int still = 0;
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
@@ -140,7 +121,6 @@ Shown RunViewer(Display* d, int mode, const std::vector<std::string>& env) {
     const bool picture = background > 1000 && (mode == 2 ? mesh > 2000 : red > 100 && white > 10000);
     still = picture && pixels == shown.pixels ? still + 1 : picture ? 1 : 0;
     shown.width = a.width;
-    shown.height = a.height;
     shown.pixels = std::move(pixels);
   }
   shown.ready = still == 3;
@@ -149,24 +129,6 @@ Shown RunViewer(Display* d, int mode, const std::vector<std::string>& env) {
   WaitExit(pid);
   shown.err = ReadText(dir.File("stderr.txt"));
   return shown;
-}
-
-// Pixels that differ between two pictures of one size, and the first of them.
-std::string PixelDifference(const Shown& a, const Shown& b) {
-  if (a.width != b.width || a.height != b.height) {
-    return std::to_string(a.width) + "x" + std::to_string(a.height) + " against " + std::to_string(b.width) + "x" +
-           std::to_string(b.height);
-  }
-  long differ = 0, first = -1;
-  for (size_t i = 0; i + 2 < a.pixels.size() && i + 2 < b.pixels.size(); i += 3) {
-    if (a.pixels.compare(i, 3, b.pixels, i, 3) != 0) {
-      if (first < 0) first = static_cast<long>(i / 3);
-      ++differ;
-    }
-  }
-  if (differ == 0) return "";
-  return std::to_string(differ) + " pixels differ, the first at x " + std::to_string(first % a.width) + ", y " +
-         std::to_string(first / a.width);
 }
 
 // The map on screen as the program shows it (the background around it, red
@@ -181,22 +143,18 @@ TEST(Program, ShowsTheMapAndReadsAndWritesNumbersAsInTheCLocaleUnderACommaDecima
 
   Display* d = XOpenDisplay(nullptr);
   ASSERT_NE(d, nullptr);
-  const struct {
-    int mode;
-    const char* name;
-  } rows[] = {{0, "Contour"}, {2, "3D Mesh"}};
-  for (const auto& r : rows) {
-    const Shown c = RunViewer(d, r.mode, {"LOCPATH", "LC_ALL=C"});
-    const Shown de = RunViewer(d, r.mode, {"LOCPATH=" + locpath, std::string("LC_ALL=") + kCommaLocale});
-    ASSERT_TRUE(c.ready) << r.name << ": the C-locale run showed no still picture\n" << c.err;
-    EXPECT_TRUE(de.ready) << r.name << ": the de_DE run showed no still picture of the mode\n" << de.err;
-    EXPECT_EQ(PixelDifference(c, de), "") << r.name;
-    if (r.mode == 2) {
-      EXPECT_NE(c.meshinp, "") << r.name << ": no meshinp was written at start-up";
-      EXPECT_EQ(de.meshinp, c.meshinp) << r.name << ": meshinp";
-    }
-    EXPECT_EQ(c.err.find("rror"), std::string::npos) << r.name << ": " << c.err;
-    EXPECT_EQ(de.err.find("rror"), std::string::npos) << r.name << ": " << de.err;
+  for (const int mode : {0, 2}) {
+    const char* name = mode == 0 ? "Contour" : "3D Mesh";
+    const Shown c = RunViewer(d, mode, {"-u", "LOCPATH", "LC_ALL=C"});
+    const Shown de = RunViewer(d, mode, {"LOCPATH=" + locpath, std::string("LC_ALL=") + kCommaLocale});
+    ASSERT_TRUE(c.ready) << name << ": the C-locale run showed no still picture\n" << c.err;
+    EXPECT_TRUE(de.ready) << name << ": the de_DE run showed no still picture of the mode\n" << de.err;
+    EXPECT_EQ(de.width, c.width) << name;
+    EXPECT_TRUE(de.pixels == c.pixels) << name << ": the pictures differ";
+    EXPECT_EQ(c.meshinp.empty(), mode == 0) << name << ": meshinp is written at a start in 3D Mesh only";
+    EXPECT_EQ(de.meshinp, c.meshinp) << name << ": meshinp";
+    EXPECT_EQ(c.err.find("rror"), std::string::npos) << name << ": " << c.err;
+    EXPECT_EQ(de.err.find("rror"), std::string::npos) << name << ": " << de.err;
   }
   XCloseDisplay(d);
 }
@@ -207,13 +165,14 @@ TEST(Program, SaysSoAndEndsWhenNoOpenGlContextCanBeMade) {
   Display* d = XOpenDisplay(nullptr);
   ASSERT_NE(d, nullptr);
   // Qt's X platform without its GL integration can make no context at all.
-  const pid_t pid =
-      Start(dir.path().string(), {"aspirin.fou", "aspirin.fmap", "aspirin.con"}, {"QT_XCB_GL_INTEGRATION=none"});
+  const pid_t pid = Start(dir.path().string(), kAspirin, {"QT_XCB_GL_INTEGRATION=none"});
   bool closed = false, mainWindow = false;
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
   while (!closed && std::chrono::steady_clock::now() < deadline && Running(pid)) {
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    for (const Window w : FindTitledWindows(d, DefaultRootWindow(d), "Pyknoscope")) {
+    std::vector<Window> shown;
+    FindTitledWindows(d, DefaultRootWindow(d), "Pyknoscope", shown);
+    for (const Window w : shown) {
       if (IsDialogWindow(d, w)) {
         CloseAsWindowManager(d, w);
         closed = true;
@@ -222,7 +181,7 @@ TEST(Program, SaysSoAndEndsWhenNoOpenGlContextCanBeMade) {
       }
     }
   }
-  const int status = WaitExitWithin(pid, 10);
+  const int status = WaitExit(pid, 10);
   XCloseDisplay(d);
   EXPECT_TRUE(closed) << "no message box appeared";
   EXPECT_FALSE(mainWindow) << "the main window was shown";

@@ -1,11 +1,11 @@
 // The real main frame and view, started in a scratch start-up folder that
-// holds the shipped settings file and sample maps.
+// holds the shipped settings file and sample maps, with a desktop that
+// records what the viewer shows, asks and starts, in order.
 #pragma once
 
-#include <unistd.h>
-#include <cstdio>
-
 #include <QTest>
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -13,11 +13,56 @@
 
 #include "app/document.h"
 #include "app/main_frame.h"
+#include "app/qt_desktop.h"
 #include "app/view.h"
-#include "recording_desktop.h"
+#include "engine/desktop.h"
 #include "support/files.h"
+#include "support/recorder.h"
 
 namespace pyk::test {
+
+// Events go to rec as "name:argument"; the answers are the fields below.
+class RecordingDesktop : public Desktop {
+ public:
+  void ShowMessage(const char* text) override { rec.ShowMessage(text); }
+  bool AskContourConditions(float& f000, int& levels) override { return rec.AskContourConditions(f000, levels); }
+  void Invalidate() override {
+    rec.Invalidate();
+    if (view != nullptr) view->update();  // and repaints, as the real one does
+  }
+  bool RunProgramAndWait(const char* exe, const char* folder) override {
+    rec.events.push_back(std::string("run:") + exe);
+    return runPrograms && real.RunProgramAndWait(exe, folder);
+  }
+  std::string AskMapFile() override { return Note("ask-file", fileAnswer); }
+  bool StartTextViewer(const std::string& path) override { return Note("viewer:" + path, viewerOk); }
+  bool StartBrowser(const std::string& path) override { return Note("browser:" + path, browserOk); }
+  bool AskOkCancel(const char* text) override { return Note(std::string("ask-ok-cancel:") + text, okAnswer); }
+  std::string AskBitmapFile(const std::string& name) override { return Note("ask-bitmap:" + name, bitmapAnswer); }
+  void Beep() override { rec.events.emplace_back("beep"); }
+
+  std::vector<std::string> Messages() const { return rec.Messages(); }
+  int Count(const std::string& event) const { return static_cast<int>(std::ranges::count(rec.events, event)); }
+
+  RecordingPlatform rec;
+  QWidget* view = nullptr;
+  std::string fileAnswer, bitmapAnswer;
+  bool viewerOk = true, browserOk = true, okAnswer = true;
+  bool runPrograms = false;  // runs the programs (the mesh program) for real; else they fail
+  QtDesktop real;
+
+ private:
+  template <class Answer>
+  Answer Note(const std::string& event, Answer answer) {
+    rec.events.push_back(event);
+    return answer;
+  }
+};
+
+// The three start-up words of a shipped sample: map, report and contour file.
+inline std::vector<std::string> Sample(const std::string& name) {
+  return {name + ".fou", name + ".fmap", name + ".con"};
+}
 
 class Viewer {
  public:
@@ -27,14 +72,10 @@ class Viewer {
   explicit Viewer(const std::vector<std::string>& words = {}, const std::string* iniText = nullptr,
                   bool withMesh = false) {
     namespace fs = std::filesystem;
-    for (const auto& e : fs::directory_iterator(PYK_DATA_DIR)) {
-      fs::copy_file(e.path(), dir.path() / e.path().filename(), fs::copy_options::overwrite_existing);
-    }
+    for (const auto& e : fs::directory_iterator(PYK_DATA_DIR)) fs::copy_file(e.path(), dir.path() / e.path().filename());
     if (iniText != nullptr) WriteText(dir.File("Pyknoscope.ini"), *iniText);
-    if (withMesh) {
-      fs::copy_file(PYK_MESH_EXE, dir.File("mesh"));
-      desktop.runPrograms = true;
-    }
+    if (withMesh) fs::copy_file(PYK_MESH_EXE, dir.File("mesh"));
+    desktop.runPrograms = withMesh;
     old = fs::current_path();
     fs::current_path(dir.path());
     view = new CPyknoscopeView(desktop);
@@ -67,5 +108,15 @@ class Viewer {
   CPyknoscopeView* view = nullptr;
   std::unique_ptr<CMainFrame> frame;
 };
+
+// The pixels of img for which match(colour) holds.
+template <class Match>
+int CountPixels(const QImage& img, Match match) {
+  int n = 0;
+  for (int y = 0; y < img.height(); ++y) {
+    for (int x = 0; x < img.width(); ++x) n += match(img.pixel(x, y));
+  }
+  return n;
+}
 
 }  // namespace pyk::test

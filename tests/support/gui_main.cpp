@@ -1,9 +1,12 @@
 // Test main of the Qt and OpenGL tests: GLUT and the surface format first, then
-// one QApplication for every test, with numbers as the program reads and writes them.
+// one QApplication for every test, with numbers as the program reads and
+// writes them; the user's settings are kept apart in a scratch folder.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 
 #include "app/gl_process.h"
 
@@ -14,6 +17,14 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "These tests need an X display: %s\n", error.c_str());
     return 1;
   }
-  QApplication app(argc, argv);
-  return RUN_ALL_TESTS();
+  char config[] = "/tmp/pyk-test-config-XXXXXX";
+  if (::mkdtemp(config) == nullptr) return 1;
+  ::setenv("XDG_CONFIG_HOME", config, 1);
+  int status = 0;
+  {
+    QApplication app(argc, argv);
+    status = RUN_ALL_TESTS();
+  }
+  std::filesystem::remove_all(config);
+  return status;
 }

@@ -1,24 +1,14 @@
-// Test helpers of the dialogs: driving a modal dialog from inside its own
-// event loop, walking its tab order with the keyboard, printing colours.
+// Answering a modal dialog from inside the test that opens it.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QColor>
 #include <QDialog>
-#include <QTest>
 #include <QTimer>
-#include <QWidget>
 #include <functional>
-#include <ostream>
-#include <string>
-#include <vector>
 
-// Colours in failure messages as r,g,b.
-inline void PrintTo(const QColor& c, std::ostream* os) { *os << c.red() << ',' << c.green() << ',' << c.blue(); }
-
-namespace pyk::test {
+namespace pyk {
 
 // Runs act on the dialog of type Dlg once it is the active modal window; a
 // dialog that act leaves open counts as a failure and is cancelled, so a
@@ -40,23 +30,4 @@ void WhenModal(std::function<void(Dlg&)> act) {
   });
 }
 
-// Shows dlg, waits until it has the keyboard and returns the object names
-// of the focus widget and of count - 1 more widgets that Tab moves to.
-inline std::vector<std::string> TabVisits(QDialog& dlg, int count) {
-  std::vector<std::string> names;
-  dlg.show();
-  dlg.activateWindow();
-  if (!QTest::qWaitForWindowActive(&dlg)) {
-    ADD_FAILURE() << "the dialog never became active";
-    return names;
-  }
-  for (int i = 0; i < count; ++i) {
-    QWidget* w = QApplication::focusWidget();
-    names.push_back(w != nullptr ? w->objectName().toStdString() : std::string("(none)"));
-    QTest::keyClick(w != nullptr ? w : &dlg, Qt::Key_Tab);
-  }
-  dlg.hide();
-  return names;
-}
-
-}  // namespace pyk::test
+}  // namespace pyk

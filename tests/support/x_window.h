@@ -12,62 +12,42 @@
 
 namespace pyk::test {
 
-// The first mapped window titled "Pyknoscope" under w, depth first, or 0.
-inline ::Window FindViewerWindow(Display* d, ::Window w) {
+// Every mapped window titled title under w, depth first, added to found.
+inline void FindTitledWindows(Display* d, ::Window w, const std::string& title, std::vector<::Window>& found) {
   char* name = nullptr;
-  if (XFetchName(d, w, &name) != 0 && name != nullptr) {
-    const bool match = std::string(name) == "Pyknoscope";
-    XFree(name);
-    XWindowAttributes a;
-    if (match && XGetWindowAttributes(d, w, &a) != 0 && a.map_state == IsViewable) return w;
+  XWindowAttributes a;
+  if (XFetchName(d, w, &name) != 0 && name != nullptr && title == name && XGetWindowAttributes(d, w, &a) != 0 &&
+      a.map_state == IsViewable) {
+    found.push_back(w);
   }
+  if (name != nullptr) XFree(name);
   ::Window root, parent, *children = nullptr;
   unsigned n = 0;
-  if (XQueryTree(d, w, &root, &parent, &children, &n) == 0) return 0;
-  ::Window found = 0;
-  for (unsigned i = 0; i < n && found == 0; ++i) found = FindViewerWindow(d, children[i]);
+  if (XQueryTree(d, w, &root, &parent, &children, &n) == 0) return;
+  for (unsigned i = 0; i < n; ++i) FindTitledWindows(d, children[i], title, found);
   if (children != nullptr) XFree(children);
-  return found;
 }
 
-// Every mapped window titled title under w, depth first.
-inline std::vector<::Window> FindTitledWindows(Display* d, ::Window w, const std::string& title) {
+// The first mapped window titled "Pyknoscope" under w, or 0.
+inline ::Window FindViewerWindow(Display* d, ::Window w) {
   std::vector<::Window> found;
-  char* name = nullptr;
-  if (XFetchName(d, w, &name) != 0 && name != nullptr) {
-    const bool match = title == name;
-    XFree(name);
-    XWindowAttributes a;
-    if (match && XGetWindowAttributes(d, w, &a) != 0 && a.map_state == IsViewable) found.push_back(w);
-  }
-  ::Window root, parent, *children = nullptr;
-  unsigned n = 0;
-  if (XQueryTree(d, w, &root, &parent, &children, &n) == 0) return found;
-  for (unsigned i = 0; i < n; ++i) {
-    const std::vector<::Window> below = FindTitledWindows(d, children[i], title);
-    found.insert(found.end(), below.begin(), below.end());
-  }
-  if (children != nullptr) XFree(children);
-  return found;
+  FindTitledWindows(d, w, "Pyknoscope", found);
+  return found.empty() ? 0 : found.front();
 }
 
 // Whether the window announces itself as a dialog (_NET_WM_WINDOW_TYPE).
 inline bool IsDialogWindow(Display* d, ::Window w) {
   const Atom type = XInternAtom(d, "_NET_WM_WINDOW_TYPE", False);
   const Atom dialog = XInternAtom(d, "_NET_WM_WINDOW_TYPE_DIALOG", False);
-  Atom actual = 0;
+  Atom actual = 0, *atoms = nullptr;
   int format = 0;
   unsigned long count = 0, after = 0;
-  unsigned char* data = nullptr;
-  if (XGetWindowProperty(d, w, type, 0, 16, False, XA_ATOM, &actual, &format, &count, &after, &data) != Success) {
-    return false;
-  }
   bool found = false;
-  if (data != nullptr && actual == XA_ATOM && format == 32) {
-    const auto* atoms = reinterpret_cast<const Atom*>(data);
-    for (unsigned long i = 0; i < count; ++i) found = found || atoms[i] == dialog;
+  if (XGetWindowProperty(d, w, type, 0, 16, False, XA_ATOM, &actual, &format, &count, &after,
+                         reinterpret_cast<unsigned char**>(&atoms)) == Success && atoms != nullptr) {
+    for (unsigned long i = 0; i < count && actual == XA_ATOM && format == 32; ++i) found = found || atoms[i] == dialog;
+    XFree(atoms);
   }
-  if (data != nullptr) XFree(data);
   return found;
 }
 
