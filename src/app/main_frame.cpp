@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
 #include "app/app_messages.h"
@@ -163,6 +164,10 @@ void CMainFrame::BuildStatusBar() {
   ready_ = new QLabel(msg::kReady, bar);
   bar->addWidget(ready_, 1);
   const QFontMetrics metrics(bar->font());
+  mapName_ = new QLabel(bar);
+  mapName_->setObjectName("paneMap");
+  mapName_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  bar->addPermanentWidget(mapName_);
   for (int k = 0; k < 6; ++k) {
     panes_[k] = new QLabel(bar);
     panes_[k]->setObjectName(QString("pane%1").arg(k));
@@ -234,6 +239,11 @@ void CMainFrame::ShowMessageArea() {
 }
 
 void CMainFrame::RefreshActions() {
+  // The file name of the map shown, in a pane of its own.
+  const ViewState& shown = view_->state();
+  mapName_->setText(shown.m_bMapValid == 1
+                        ? QString::fromLocal8Bit(std::filesystem::path(shown.m_szMapFile).filename().c_str())
+                        : QString());
   const CommandContext context = Context();
   for (auto& [id, a] : actions_) {
     const Command* c = FindCommand(static_cast<CommandId>(id));

@@ -81,6 +81,7 @@ class CMainFrame : public QMainWindow, public Shell {
   QToolBar* toolBar_ = nullptr;
   QMenu* contextMenu_ = nullptr;
   QLabel* ready_ = nullptr;
+  QLabel* mapName_ = nullptr;
   QString pointerText_;
   QLabel* panes_[6] = {};
 };

@@ -14,12 +14,14 @@ using C = CommandContext;
 bool InMode(const C& c, int mode) { return c.s.m_nViewMode == mode; }
 bool InMouseMode(const C& c, int mode) { return c.s.m_nMouseMode == mode; }
 bool MeshMode(const ViewState& s) { return s.m_nViewMode == k3dMesh; }
+bool TwoColumnMap(const ViewState& s) { return s.m_bMapValid == 1 && s.m_bTwoColumn == 1; }
 
 enum Menu { kFile, kViewMode, kMouse, kSetHkl, kOption, kHelp };
 constexpr const char* kMenuTitles[] = {"File (&F)",      "View Mode (&M)", "Mouse (&M)",
                                        "Set (hkl) (&H)", "Option (&O)",    "Help (&H)"};
 constexpr const char* kDensitySub = "Contour Densiy (&D)";
 constexpr const char* kHeightSub = "3D Height (&H)";
+constexpr const char* kColumnSub = "Density Column (&N)";
 
 const Command kCommands[] = {
     {kCmdFileOpen, "Open *.fou or *.den file", "Open", "open.xpm", {kFile, 0, "Open (&O) ..."}, {11}, {},
@@ -91,6 +93,12 @@ const Command kCommands[] = {
     {kCmdMapStatistics, "Show the statistics of the map over the whole cell", "Map Statistics", nullptr,
      {kOption, 1, "Map Statistics (&M)..."}, {}, {}, [](C& c) { c.shell.ShowMapStatistics(); }, nullptr,
      [](const ViewState& s) { return s.m_bMapValid == 1; }},
+    {kCmdFirstColumn, "Show the first density column of a two-column map", nullptr, nullptr,
+     {kOption, 1, "First (&1)", kColumnSub}, {}, {}, [](C& c) { OnDensityColumn(c.s, c.desktop, 0); },
+     [](const C& c) { return TwoColumnMap(c.s) && c.s.m_nColumn == 0; }, TwoColumnMap},
+    {kCmdSecondColumn, "Show the second density column of a two-column map", nullptr, nullptr,
+     {kOption, 1, "Second (&2)", kColumnSub}, {}, {}, [](C& c) { OnDensityColumn(c.s, c.desktop, 1); },
+     [](const C& c) { return TwoColumnMap(c.s) && c.s.m_nColumn == 1; }, TwoColumnMap},
     {kCmdPeakList, "Search the peaks of the section or the whole map, mark and list them", "Peak List", "peaks.xpm",
      {kOption, 1, "Peak List (&P)..."}, {82}, {}, [](C& c) { c.shell.EditPeakSearch(); }, nullptr,
      [](const ViewState& s) { return s.m_bMapValid == 1; }},

@@ -48,6 +48,8 @@ enum CommandId : int {
   // Beyond the documented commands.
   kCmdMapStatistics = 33001,
   kCmdPeakList = 33002,
+  kCmdFirstColumn = 33003,
+  kCmdSecondColumn = 33004,
 };
 
 // What only the window can do: the picture's capture, the modal dialogs,

@@ -6,6 +6,7 @@
 
 #include "engine/engine_messages.h"
 #include "map/map_messages.h"
+#include "map/navigation.h"
 #include "map/paths.h"
 #include "map/peaks.h"
 #include "map/reader.h"
@@ -121,6 +122,22 @@ void OnShowDensityList(ViewState& s, Desktop& desktop) {
   if (!desktop.StartTextViewer(s.m_szListFile)) {
     Refuse(desktop, msg::kTextViewerFailed, s.m_szListFile);
   }
+}
+
+void OnDensityColumn(ViewState& s, Desktop& desktop, int column) {
+  if (!s.m_bMapValid || s.m_bTwoColumn != 1 || s.m_nColumn == column) return;
+  const int plane = s.m_nPlane, section = s.m_anSectionIndex[plane];
+  const std::string map = s.m_szMapFile, report = s.m_szListFile, con = s.m_szConFile;
+  const std::string_view reportView = report, conView = con;
+  const int before = s.m_nColumn;
+  s.m_nColumn = column;
+  if (LoadMap(s, desktop, LoadRequest{map, &reportView, &conView}) != 0) {
+    s.m_nColumn = before;  // the map shown stays, with its column
+    return;
+  }
+  SelectFace(s, plane);
+  SelectSection(s, section);
+  desktop.Invalidate();
 }
 
 void OnPeakList(ViewState& s, Desktop& desktop, const PeakSearch& search) {

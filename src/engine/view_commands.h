@@ -39,6 +39,10 @@ void OnMeshPhiDown(ViewState& s, Platform& platform);
 
 // Writes the density list and opens it in the text viewer.
 void OnShowDensityList(ViewState& s, Desktop& desktop);
+// Density Column: shows the given column (0 or 1) of a two-column map, read
+// again from its files with its conditions, on the same face and section.
+void OnDensityColumn(ViewState& s, Desktop& desktop, int column);
+
 // Peak List: searches the peaks, keeps them for the marks on the map, writes
 // the list beside the report (the map's name with ".peaks") and opens it in
 // the text viewer as Show Density List does.

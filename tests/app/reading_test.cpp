@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 
 #include "dialogs/peak_list_dialog.h"
@@ -15,6 +16,7 @@
 #include "map/section.h"
 #include "render/gl.h"
 #include "render/peak_marks.h"
+#include "support/maps.h"
 #include "support/modal.h"
 #include "viewer_fixture.h"
 
@@ -86,6 +88,49 @@ TEST(Reading, PeakListMarksThePeaksAndOpensTheListBesideTheReport) {
   // A new load drops the list and its marks.
   ASSERT_EQ(LoadMap(s, v.desktop), 0);
   EXPECT_TRUE(s.m_vPeaks.empty());
+}
+
+}  // namespace
+}  // namespace pyk::test
+
+namespace pyk::test {
+namespace {
+
+TEST(Reading, TheMapsNameAndTheDensityColumnOfATwoColumnMap) {
+  Viewer v({"aspirin-two.den", "aspirin-two.dmap", "aspirin-two.con"});
+  ViewState& s = v.state();
+  const QLabel* name = v.frame->statusBar()->findChild<QLabel*>("paneMap");
+  ASSERT_NE(name, nullptr);
+  EXPECT_EQ(name->text(), "aspirin-two.den");
+  ASSERT_TRUE(v.frame->action(kCmdSecondColumn)->isEnabled());
+  EXPECT_TRUE(v.frame->action(kCmdFirstColumn)->isChecked());
+  const float fcMax = s.m_fMaxDensity;
+  v.Trigger(kCmdSectionUp);
+  v.Trigger(kCmdSectionUp);
+  const int section = s.m_nSection;
+  v.Trigger(kCmdSecondColumn);
+  EXPECT_EQ(s.m_nColumn, 1);
+  EXPECT_TRUE(v.frame->action(kCmdSecondColumn)->isChecked());
+  EXPECT_FALSE(v.frame->action(kCmdFirstColumn)->isChecked());
+  // As a load of the second column shows it.
+  auto fresh = FreshState();
+  fresh->m_nColumn = 1;
+  RecordingPlatform p;
+  ASSERT_EQ(LoadMap(*fresh, p, LoadRequest{"aspirin-two.den"}), 0);
+  EXPECT_EQ(s.m_fMaxDensity, fresh->m_fMaxDensity);
+  EXPECT_EQ(s.m_fMinDensity, fresh->m_fMinDensity);
+  EXPECT_EQ(s.m_stats.sigma, fresh->m_stats.sigma);
+  EXPECT_NE(s.m_fMaxDensity, fcMax);
+  EXPECT_EQ(s.m_nSection, section) << "the same section stays shown";
+  EXPECT_EQ(s.m_anSectionIndex[s.m_nPlane], section);
+  v.Trigger(kCmdFirstColumn);
+  EXPECT_EQ(s.m_fMaxDensity, fcMax);
+
+  // A one-column map has no column to choose.
+  ASSERT_EQ(LoadMap(s, v.desktop, LoadRequest{"aspirin.fou"}), 0);
+  v.frame->RefreshActions();
+  EXPECT_FALSE(v.frame->action(kCmdSecondColumn)->isEnabled());
+  EXPECT_EQ(name->text(), "aspirin.fou");
 }
 
 }  // namespace
