@@ -40,7 +40,8 @@ TEST(Peaks, WorkedMapThroughTheReportTool) {
       {"--peaks --whole-map --threshold 0", "1",
        "# N x y z height height/sigma\n" + maximum + "2 0.7500 0.1250 0.1250 -2.0000 -10.20\n"},
       {"--peaks --section 5 --threshold 0", "1", "# N x y z height height/sigma\n" + maximum},
-      {"--peaks --section 1 --threshold 0", "1", "# N x y z height height/sigma\n1 0.7500 0.1250 0.1250 -2.0000 -10.20\n"},
+      {"--peaks --section 1 --threshold 0", "1",
+       "# N x y z height height/sigma\n1 0.7500 0.1250 0.1250 -2.0000 -10.20\n"},
       {"--peaks --whole-map --threshold 16", "1", "# N x y z height height/sigma\n"},
   };
   for (const auto& r : rows) {

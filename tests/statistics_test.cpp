@@ -31,8 +31,8 @@ TEST(MapStatistics, HandMadeMapsGiveTheirKnownAnswers) {
   } rows[] = {
       // x = 3 is first reached as the image of x = 1 (2), so the record 9 is not counted.
       {"P-1: images fill the cell, first image wins",
-       MapText(4, "0 0 0 1\n1 0 0 2\n3 0 0 9\n2 0 0 5\n", std::string(kCell) + "4 1 1\n2 0 0\n" + inversion), 2.5,
-       1.5, 1, 5, 4, "mean 2.5\nsigma 1.5\nmin 1\nmax 5\npoints 4\n"},
+       MapText(4, "0 0 0 1\n1 0 0 2\n3 0 0 9\n2 0 0 5\n", std::string(kCell) + "4 1 1\n2 0 0\n" + inversion), 2.5, 1.5,
+       1, 5, 4, "mean 2.5\nsigma 1.5\nmin 1\nmax 5\npoints 4\n"},
       {"P1: a point no record reaches is left out",
        MapText(2, "0 0 0 2\n2 0 0 4\n", std::string(kCell) + "3 1 1\n1 0 0\n" + kIdentity), 3, 1, 2, 4, 2,
        "mean 3\nsigma 1\nmin 2\nmax 4\npoints 2\n"},

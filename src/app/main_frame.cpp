@@ -235,7 +235,8 @@ void CMainFrame::ShowMessageArea() {
   // The usual text says when the contours drawn stop below the map's top.
   const ViewState& s = view_->state();
   const bool capped = s.m_nStatus == kStatusReady && s.m_nViewMode != k3dMesh && ContourLevelsCapped(s);
-  ready_->setText(capped ? QString::fromStdString(FormatText(msg::kLevelsCapped, kMaxContourLevels)) : QString(msg::kReady));
+  ready_->setText(capped ? QString::fromStdString(FormatText(msg::kLevelsCapped, kMaxContourLevels))
+                         : QString(msg::kReady));
 }
 
 void CMainFrame::RefreshActions() {

@@ -12,8 +12,7 @@
 
 namespace pyk {
 
-CMapStatisticsDlg::CMapStatisticsDlg(const MapStatistics& st, const char* mapFile, QWidget* parent)
-    : QDialog(parent) {
+CMapStatisticsDlg::CMapStatisticsDlg(const MapStatistics& st, const char* mapFile, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString::fromLatin1(dlg::kStatisticsCaption));
   auto* grid = new QGridLayout(this);
   const std::string name = std::filesystem::path(mapFile).filename().string();

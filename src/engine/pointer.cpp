@@ -116,8 +116,8 @@ bool ReadPointer(const ViewState& s, double wx, double wy, PointerReading* r) {
 }
 
 std::string PointerText(const ViewState& s, const PointerReading& r) {
-  std::string text = FormatText(msg::kPointerReading, r.frac[0], r.frac[1], r.frac[2], r.index[0], r.index[1],
-                                r.index[2], r.density);
+  std::string text =
+      FormatText(msg::kPointerReading, r.frac[0], r.frac[1], r.frac[2], r.index[0], r.index[1], r.index[2], r.density);
   if (s.m_stats.sigma > 0.0) text += FormatText(msg::kPointerSigma, (r.density - s.m_stats.mean) / s.m_stats.sigma);
   return text;
 }

@@ -9,9 +9,9 @@
 namespace pyk {
 
 struct PointerReading {
-  double frac[3];   // fractional x y z in the cell, the section's own included
-  int index[3];     // the nearest grid point's indices along x y z
-  double density;   // bilinear in the section grid
+  double frac[3];  // fractional x y z in the cell, the section's own included
+  int index[3];    // the nearest grid point's indices along x y z
+  double density;  // bilinear in the section grid
 };
 
 // Window coordinates in device pixels with the origin at the lower left, as

@@ -11,8 +11,7 @@ namespace pyk {
 // Component c of operation op applied to p (file order r1..r9, x' = r1 x + r4 y + r7 z + t1).
 inline int64_t ApplySymOp(const MapRecord& s, int op, int c, const int64_t p[3]) {
   const auto& r = s.m_anSymRot[op];
-  return int64_t{r[0][c]} * p[0] + int64_t{r[1][c]} * p[1] + int64_t{r[2][c]} * p[2] +
-         s.m_anSymTrans[op][c];
+  return int64_t{r[0][c]} * p[0] + int64_t{r[1][c]} * p[1] + int64_t{r[2][c]} * p[2] + s.m_anSymTrans[op][c];
 }
 
 // Calls emit(image) for every image of every record, in collection order.

@@ -70,7 +70,7 @@ struct MapStatistics {
 struct Peak {
   double frac[3];  // fractional x y z in [0, 1)
   double height;
-  double sigmas;   // (height - mean) / sigma of the map
+  double sigmas;  // (height - mean) / sigma of the map
 };
 
 // How peaks are searched: the current section or the whole cell, and the

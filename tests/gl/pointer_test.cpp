@@ -52,8 +52,8 @@ TEST(Pointer, ProjectedGridPointsOfASkewedCellReadBackTheirIndicesAndValues) {
     for (int u = 1; u < s->m_nGridU; u += 5) {
       for (int v = 1; v < s->m_nGridV; v += 4) {
         double wx, wy, wz;
-        ASSERT_TRUE(gluProject(s->m_afSectionXYZ[u][v][0], s->m_afSectionXYZ[u][v][1], 0.0, m.modelview,
-                               m.projection, m.viewport, &wx, &wy, &wz));
+        ASSERT_TRUE(gluProject(s->m_afSectionXYZ[u][v][0], s->m_afSectionXYZ[u][v][1], 0.0, m.modelview, m.projection,
+                               m.viewport, &wx, &wy, &wz));
         if (wx < 0 || wx > kW || wy < 0 || wy > kH) continue;
         PointerReading r;
         ASSERT_TRUE(ReadPointer(*s, wx, wy, &r)) << view.mode << " u " << u << " v " << v;

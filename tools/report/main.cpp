@@ -8,8 +8,8 @@
 #include "map/reader.h"
 #include "map/report.h"
 #include "settings/startup.h"
-#include "tools/console/console.h"
 #include "text/c_numbers.h"
+#include "tools/console/console.h"
 #include "tools/console/section_options.h"
 
 namespace {
@@ -66,7 +66,8 @@ int ParseOptions(int argc, char** argv, Options& o) {
       char* end = nullptr;
       const char* text = i + 1 < argc ? argv[++i] : "";
       o.search.threshold = pyk::ParseFloatC(text, &end);
-      if (end == text || *end != '\0' || !(o.search.threshold >= 0.0)) return Usage("--threshold needs a number of sigmas, 0 or more");
+      if (end == text || *end != '\0' || !(o.search.threshold >= 0.0))
+        return Usage("--threshold needs a number of sigmas, 0 or more");
       continue;
     }
     if (a.size() > 1 && a[0] == '-' && a != "-") return Usage("unknown option");
@@ -96,7 +97,9 @@ int main(int argc, char** argv) {
   pyk::ReportWriter write = pyk::WriteDensityReport;
   if (o.stats) write = pyk::WriteStatisticsReport;
   if (o.peaks) {
-    write = [&o](const pyk::ViewState& v, FILE* out) { pyk::WritePeakList(v, o.search, pyk::FindPeaks(v, o.search), out); };
+    write = [&o](const pyk::ViewState& v, FILE* out) {
+      pyk::WritePeakList(v, o.search, pyk::FindPeaks(v, o.search), out);
+    };
   }
   if (pyk::WriteListFile(s, platform, write) != 0) {
     platform.ShowMessage(pyk::msg::kOutputCannotPrepare);
