@@ -184,7 +184,7 @@ bool MapOnScreen(Display* d, ::Window w) {
 }
 
 void BM_ProgramStartToMapOnScreen_Aspirin(benchmark::State& st) {
-  Display* d = XOpenDisplay(nullptr);
+  Display* d = pyk::test::OpenDisplay();
   if (d == nullptr) {
     st.SkipWithError("no display");
     return;

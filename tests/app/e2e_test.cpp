@@ -141,7 +141,7 @@ TEST(Program, ShowsTheMapAndReadsAndWritesNumbersAsInTheCLocaleUnderACommaDecima
   ASSERT_EQ(HalfUnder(locpath, kCommaLocale), "0,5") << "the generated locale is not comma-decimal";
   ASSERT_EQ(HalfUnder(locpath, "C"), "0.5");
 
-  Display* d = XOpenDisplay(nullptr);
+  Display* d = pyk::test::OpenDisplay();
   ASSERT_NE(d, nullptr);
   for (const int mode : {0, 2}) {
     const char* name = mode == 0 ? "Contour" : "3D Mesh";
@@ -162,7 +162,7 @@ TEST(Program, ShowsTheMapAndReadsAndWritesNumbersAsInTheCLocaleUnderACommaDecima
 TEST(Program, SaysSoAndEndsWhenNoOpenGlContextCanBeMade) {
   TempDir dir;
   PrepareFolder(dir, 0);
-  Display* d = XOpenDisplay(nullptr);
+  Display* d = pyk::test::OpenDisplay();
   ASSERT_NE(d, nullptr);
   // Qt's X platform without its GL integration can make no context at all.
   const pid_t pid = Start(dir.path().string(), kAspirin, {"QT_XCB_GL_INTEGRATION=none"});

@@ -12,6 +12,13 @@
 
 namespace pyk::test {
 
+// The display, with X errors ignored: the program's own windows may go away
+// between finding and reading them, and the calls that then fail say so.
+inline Display* OpenDisplay() {
+  XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+  return XOpenDisplay(nullptr);
+}
+
 // Every mapped window titled title under w, depth first, added to found.
 inline void FindTitledWindows(Display* d, ::Window w, const std::string& title, std::vector<::Window>& found) {
   char* name = nullptr;
