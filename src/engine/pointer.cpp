@@ -86,15 +86,12 @@ bool ReadPointer(const ViewState& s, double wx, double wy, PointerReading* r) {
   const double px = near[0] + t * (far[0] - near[0]);
   const double py = near[1] + t * (far[1] - near[1]);
 
-  // The model point of grid (u, v) is origin + u * a + v * b (the section geometry's steps).
-  const auto& g = s.m_afSectionXYZ;
-  const double ox = g[0][0][0], oy = g[0][0][1];
-  const double ax = (g[nu][0][0] - ox) / nu, ay = (g[nu][0][1] - oy) / nu;
-  const double bx = (g[0][nv][0] - ox) / nv, by = (g[0][nv][1] - oy) / nv;
-  const double det = ax * by - ay * bx;
+  // Solve origin + u * a + v * b = (px, py) for the grid coordinates.
+  const SectionFrame f = SectionFrameOf(s);
+  const double det = f.ax * f.by - f.ay * f.bx;
   if (det == 0.0) return false;
-  const double u = ((px - ox) * by - (py - oy) * bx) / det;
-  const double v = (ax * (py - oy) - ay * (px - ox)) / det;
+  const double u = ((px - f.ox) * f.by - (py - f.oy) * f.bx) / det;
+  const double v = (f.ax * (py - f.oy) - f.ay * (px - f.ox)) / det;
   if (!(u >= 0.0 && u <= nu && v >= 0.0 && v <= nv)) return false;
 
   const int i = u >= nu ? nu - 1 : static_cast<int>(u);

@@ -83,6 +83,13 @@ void ExtractSection(ViewState& s) {
   for (int v = 0; v < nv; ++v) s.m_afSection[nu][v] = s.m_afSection[0][v];
 }
 
+SectionFrame SectionFrameOf(const ViewState& s) {
+  const auto& g = s.m_afSectionXYZ;
+  const int nu = s.m_nGridU, nv = s.m_nGridV;
+  const double ox = g[0][0][0], oy = g[0][0][1];
+  return {ox, oy, (g[nu][0][0] - ox) / nu, (g[nu][0][1] - oy) / nu, (g[0][nv][0] - ox) / nv, (g[0][nv][1] - oy) / nv};
+}
+
 float HeightBase(float maxEdge, float maxDensity) {
   if (maxDensity == 0.0f) return 0.0f;
   // Deliberately the float 0.3f widened, not the double 0.3.

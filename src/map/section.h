@@ -22,6 +22,15 @@ void ExtractSection(ViewState& s);
 void ComputeSectionGeometry(ViewState& s);
 void ComputeHeights(ViewState& s);
 
+// The section grid in model space: grid point (u, v) lies at origin + u * a + v * b.
+struct SectionFrame {
+  double ox, oy;  // origin
+  double ax, ay;  // one step along u
+  double bx, by;  // one step along v
+};
+// Read off the computed section geometry; needs positive section counts.
+SectionFrame SectionFrameOf(const ViewState& s);
+
 // Reduces (x, y, z) into the cell and appends it to the work lists when it
 // lies on the current section. Needs positive grid counts.
 void AddSectionPoint(ViewState& s, int64_t x, int64_t y, int64_t z, float density);

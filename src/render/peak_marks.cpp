@@ -23,17 +23,13 @@ bool PeakOnSection(const ViewState& s, const Peak& p, double* u, double* v) {
 
 void DrawPeakMarks(const ViewState& s) {
   if (s.m_vPeaks.empty() || s.m_nGridU < 1 || s.m_nGridV < 1) return;
-  const auto& g = s.m_afSectionXYZ;
-  const int nu = s.m_nGridU, nv = s.m_nGridV;
-  const double ox = g[0][0][0], oy = g[0][0][1];
-  const double ax = (g[nu][0][0] - ox) / nu, ay = (g[nu][0][1] - oy) / nu;
-  const double bx = (g[0][nv][0] - ox) / nv, by = (g[0][nv][1] - oy) / nv;
+  const SectionFrame f = SectionFrameOf(s);
   const float arm = 0.03f * s.m_fMaxEdge;
   UseEntry(s, kColFont);
   for (size_t k = 0; k < s.m_vPeaks.size(); ++k) {
     double u, v;
     if (!PeakOnSection(s, s.m_vPeaks[k], &u, &v)) continue;
-    const float x = static_cast<float>(ox + u * ax + v * bx), y = static_cast<float>(oy + u * ay + v * by);
+    const float x = static_cast<float>(f.ox + u * f.ax + v * f.bx), y = static_cast<float>(f.oy + u * f.ay + v * f.by);
     glBegin(GL_LINES);
     glVertex2f(x - arm, y);
     glVertex2f(x + arm, y);
