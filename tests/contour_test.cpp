@@ -1,5 +1,6 @@
 // Contour tracing geometry: levels, crossings, saddle pairing and the fill table.
 #include "render/contour.h"
+#include "render/dashes.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +55,68 @@ TEST(Contour, LevelCount) {
   EXPECT_EQ(ContourLevel(l, 0), -0.5f);
   EXPECT_EQ(ContourLevel(l, 20), static_cast<float>(-0.5 + 20 * double{0.14f}));
   EXPECT_FLOAT_EQ(l.nudge, 2.87e-7f);
+}
+
+// Symmetric levels: the nonzero multiples of the step within (min, max],
+// -m and +m equal in size, and the first level above a value found among them.
+TEST(Contour, SymmetricLevelsAreTheNonzeroMultiplesAboveTheMinimum) {
+  const struct {
+    float min, max, step;
+    int lo, hi;  // the multiples lo .. hi, zero left out
+  } rows[] = {
+      {-1.0f, 1.0f, 0.5f, -1, 2},                // none at the minimum, none at zero
+      {0.2f, 2.0f, 0.5f, 1, 4},                  // all above zero
+      {-3.0f, -0.2f, 1.0f, -2, -1},              // all below zero
+      {-0.4f, 0.3f, 0.5f, 0, 0},                 // only zero would lie in the range
+      {0.5f, 0.5f, 1.0f, 1, 0},                  // a flat map
+      {-1.0f, 1.0f, 0.0f, 1, 0},                 // no step
+      {-24.7017f, 23.3518f, 1.40637f, -17, 16},  // the difference sample at 3 sigma
+  };
+  for (const auto& r : rows) {
+    const ContourLevels l = ComputeContourLevels(r.min, r.max, r.step, 1e-7f, true);
+    std::vector<int> want;
+    for (int m = r.lo; m <= r.hi; ++m) {
+      if (m != 0) want.push_back(m);
+    }
+    ASSERT_EQ(l.count, static_cast<int>(want.size())) << r.min << " " << r.max;
+    for (int k = 0; k < l.count; ++k) {
+      EXPECT_EQ(ContourLevel(l, k), static_cast<float>(want[k] * double{r.step})) << r.min << " k " << k;
+      EXPECT_EQ(FirstLevelAbove(l, ContourLevel(l, k)), k + 1);
+      EXPECT_EQ(FirstLevelAbove(l, std::nextafter(ContourLevel(l, k), -INFINITY)), k);
+    }
+  }
+  const ContourLevels l = ComputeContourLevels(-1.0f, 1.0f, 0.3f, 1e-7f, true);  // -0.9 .. 0.9
+  ASSERT_EQ(l.count, 6);
+  for (int k = 0; k < 3; ++k) EXPECT_EQ(ContourLevel(l, k), -ContourLevel(l, 5 - k));
+}
+
+// Dashes along the polyline the segments form, whatever their order and direction.
+TEST(Contour, DashesRunAlongThePolylineAndRestartOnEachLine) {
+  const struct {
+    const char* what;
+    std::vector<Point2> ends;
+    float on, off;
+    float length;  // of all dashes
+    size_t pieces;
+  } rows[] = {
+      // 0..4 along x given out of order, two reversed: dashes [0, 1.5) and [2, 3.5), cut at the joins.
+      {"open line", {{1, 0}, {2, 0}, {3, 0}, {4, 0}, {1, 0}, {0, 0}, {3, 0}, {2, 0}}, 1.5f, 0.5f, 3.0f, 4},
+      {"closed square", {{0, 0}, {1, 0}, {1, 1}, {1, 0}, {1, 1}, {0, 1}, {0, 0}, {0, 1}}, 0.5f, 0.5f, 2.0f, 4},
+      // Two lines of 0.6: each starts with a dash (a running pattern would give 0.5 + 0.2).
+      {"two lines", {{0, 0}, {0.6f, 0}, {0, 5}, {0.6f, 5}}, 0.5f, 0.5f, 1.0f, 2},
+      {"a point", {{2, 2}, {2, 2}}, 0.5f, 0.5f, 0.0f, 0},
+      {"no dash length", {{0, 0}, {1, 0}}, 0.0f, 0.5f, 0.0f, 0},
+  };
+  for (const auto& r : rows) {
+    const std::vector<Point2> d = DashSegments(r.ends, r.on, r.off);
+    ASSERT_EQ(d.size(), 2 * r.pieces) << r.what;
+    float length = 0.0f;
+    for (size_t i = 0; i < d.size(); i += 2) length += std::hypot(d[i + 1].x - d[i].x, d[i + 1].y - d[i].y);
+    EXPECT_NEAR(length, r.length, 1e-5f) << r.what;
+  }
+  const std::vector<Point2> open = DashSegments(rows[0].ends, 1.5f, 0.5f);
+  const float xs[8] = {0, 1, 1, 1.5f, 2, 3, 3, 3.5f};
+  for (int i = 0; i < 8; ++i) EXPECT_FLOAT_EQ(open[i].x, xs[i]) << i;
 }
 
 TEST(Contour, CrossingInterpolatesFromTheLowerEnd) {

@@ -246,6 +246,15 @@ TEST(Reader, EachLoadDecidesItsContourFileAndColumns) {
     EXPECT_EQ(s->m_fMinDensity, column == 0 ? -1.0f : 0.5f);
     EXPECT_EQ(s->m_afSection[0][0], column == 0 ? 1.5f : 2.5f);
   }
+  // A separation given in sigma stays that multiple of the next map's sigma; in density the load sets it anew.
+  const float documentedStep = s->m_fContourStep;
+  s->m_levelOptions.stepInSigma = true;
+  s->m_fContourStep = static_cast<float>(2.0 * s->m_stats.sigma);
+  ASSERT_EQ(LoadMap(*s, p, LoadRequest{dir.File("b.fou")}), 0);
+  EXPECT_FLOAT_EQ(s->m_fContourStep, static_cast<float>(2.0 * s->m_stats.sigma));
+  s->m_levelOptions.stepInSigma = false;
+  ASSERT_EQ(LoadMap(*s, p, LoadRequest{dir.File("a.den")}), 0);
+  EXPECT_EQ(s->m_fContourStep, documentedStep);
   ASSERT_EQ(LoadMap(*s, p, LoadRequest{dir.File("b.fou")}), 0);
   EXPECT_EQ(s->m_bTwoColumn, 0);
   EXPECT_EQ(s->m_fMaxDensity, 50.5f);

@@ -134,6 +134,7 @@ TEST(RenderTool, FailuresGiveClearMessagesAndStatusOne) {
       {"m.fou m.con no/such/a.bmp", "", "pyknoscope-render: no/such/a.bmp: cannot be written\n"},
       {"--size 0x5 m.fou m.con a.bmp", "", nullptr},
       {"--mode mesh m.fou m.con a.bmp", "", nullptr},
+      {"--sigma-step 0 m.fou m.con a.bmp", "", nullptr},
   };
   for (const auto& r : rows) {
     const ToolRun run = Render(dir, r.args, r.env);
@@ -153,7 +154,8 @@ TEST(RenderTool, PicturesAreTheSameUnderACommaDecimalLocale) {
   ASSERT_TRUE(MakeCommaLocale(locpath)) << "localedef could not make " << kCommaLocale;
   ASSERT_EQ(HalfUnder(locpath, kCommaLocale), "0,5") << "the generated locale is not comma-decimal";
   const std::string comma = "env LOCPATH='" + locpath + "' LC_ALL=" + kCommaLocale;
-  for (const char* args : {"--size 160x120 m.fou m.con", "--mode 3d --rotate 20,10 --size 160x120 m.fou m.con"}) {
+  for (const char* args : {"--size 160x120 m.fou m.con", "--mode 3d --rotate 20,10 --size 160x120 m.fou m.con",
+                           "--sigma-step 0.5 --symmetric --dashed --peaks --size 160x120 m.fou m.con"}) {
     const ToolRun c = Render(dir, std::string(args) + " c.bmp", "env -u LOCPATH LC_ALL=C");
     const ToolRun de = Render(dir, std::string(args) + " de.bmp", comma);
     EXPECT_EQ(c.status, 0) << args << ": " << c.err;

@@ -1,11 +1,13 @@
 #include "dialogs/contour_separation_dialog.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include "dialogs/dialog_layout.h"
 #include "dialogs/dialog_messages.h"
@@ -44,8 +46,30 @@ CContourSeparationDlg::CContourSeparationDlg(QWidget* parent) : QDialog(parent) 
   m_editSeparation->setObjectName(QStringLiteral("editSeparation"));
   m_editSeparation->setFixedSize(DluX(this, 32 - 10), DluY(this, 12));
   grid->addWidget(m_spinSeparation, 3, 1);
-  grid->addWidget(MakeLabel(group, dlg::kDensityUnit, "labelSeparationUnit", 17), 3, 2);
+  m_labelSeparationUnit = MakeLabel(group, dlg::kDensityUnit, "labelSeparationUnit", 17);
+  grid->addWidget(m_labelSeparationUnit, 3, 2);
   connect(m_spinSeparation, &SpinEdit::Stepped, this, &CContourSeparationDlg::OnSpinSeparation);
+
+  auto* levels = new QGroupBox(this);
+  levels->setObjectName(QStringLiteral("groupLevels"));
+  auto* choices = new QGridLayout(levels);
+  choices->addWidget(MakeLabel(levels, dlg::kMapSigma, "labelSigma", 53), 0, 0);
+  m_stcSigma = MakeLabel(levels, dlg::kMapSigmaUnknown, "stcSigma", 27);
+  choices->addWidget(m_stcSigma, 0, 1);
+  choices->addWidget(MakeLabel(levels, dlg::kDensityUnit, "labelSigmaUnit", 17), 0, 2);
+  auto check = [&](const char* text, const char* name, int row) {
+    auto* box = new QCheckBox(QString::fromLatin1(text), levels);
+    box->setObjectName(QString::fromLatin1(name));
+    choices->addWidget(box, row, 0, 1, 3);
+    return box;
+  };
+  m_checkInSigma = check(dlg::kSeparationInSigma, "checkInSigma", 1);
+  m_checkSymmetric = check(dlg::kLevelsSymmetric, "checkSymmetric", 2);
+  m_checkDashed = check(dlg::kDashedNegatives, "checkDashed", 3);
+  m_buttonPreset = MakeButton(levels, dlg::kThreeSigmaPreset, "buttonPreset", 60, 14);
+  choices->addWidget(m_buttonPreset, 4, 0, 1, 3, Qt::AlignLeft);
+  connect(m_checkInSigma, &QCheckBox::toggled, this, &CContourSeparationDlg::OnInSigma);
+  connect(m_buttonPreset, &QPushButton::clicked, this, &CContourSeparationDlg::OnPreset);
 
   auto* rowButtons = new QHBoxLayout;
   rowButtons->addWidget(m_buttonOk);
@@ -53,11 +77,16 @@ CContourSeparationDlg::CContourSeparationDlg(QWidget* parent) : QDialog(parent) 
   rowButtons->addWidget(m_buttonCancel);
   auto* column = new QVBoxLayout(this);
   column->addWidget(group);
+  column->addWidget(levels);
   column->addLayout(rowButtons);
   column->setSizeConstraint(QLayout::SetFixedSize);
 
   setTabOrder(m_buttonOk, m_buttonCancel);
   setTabOrder(m_buttonCancel, m_editSeparation);
+  setTabOrder(m_editSeparation, m_checkInSigma);
+  setTabOrder(m_checkInSigma, m_checkSymmetric);
+  setTabOrder(m_checkSymmetric, m_checkDashed);
+  setTabOrder(m_checkDashed, m_buttonPreset);
 }
 
 void CContourSeparationDlg::setVisible(bool visible) {
@@ -70,21 +99,65 @@ void CContourSeparationDlg::OnInitDialog() {
     m_stcMinDensity->setText(FormatFloat(dlg::kDensityFormat, m_fMinDensity));
     m_stcMaxDensity->setText(FormatFloat(dlg::kDensityFormat, m_fMaxDensity));
   }
+  const bool sigmaKnown = m_fSigma > 0.0;
+  if (sigmaKnown) m_stcSigma->setText(FormatFloat(dlg::kDensityFormat, m_fSigma));
+  m_checkInSigma->setEnabled(sigmaKnown);
+  m_buttonPreset->setEnabled(sigmaKnown);
+  {
+    const QSignalBlocker quiet(m_checkInSigma);  // the edit is filled below, in the unit chosen here
+    m_checkInSigma->setChecked(sigmaKnown && m_options.stepInSigma);
+  }
+  m_checkSymmetric->setChecked(m_options.symmetric);
+  m_checkDashed->setChecked(m_options.dashedNegatives);
   m_spinSeparation->SetRange(0, 10000);
-  // The product in double: 0.35f, just below 0.35, gives 34 (in float it would round to 35).
-  m_spinSeparation->SetPosition(TruncateToInt(static_cast<double>(m_fSeparation) * 100.0));
-  m_editSeparation->setText(FormatFloat(dlg::kSeparationFormat, m_fSeparation));
+  ShowSeparation();
   m_buttonOk->setFocus();
 }
 
+double CContourSeparationDlg::Shown() const {
+  // In density the value as it is, in double as the up-down's product needs it.
+  return m_checkInSigma->isChecked() ? m_fSeparation / m_fSigma : static_cast<double>(m_fSeparation);
+}
+
+void CContourSeparationDlg::ShowSeparation() {
+  const bool inSigma = m_checkInSigma->isChecked();
+  m_labelSeparationUnit->setText(QString::fromLatin1(inSigma ? dlg::kSeparationSigmaUnit : dlg::kDensityUnit));
+  // The product in double: 0.35f, just below 0.35, gives 34 (in float it would round to 35).
+  m_spinSeparation->SetPosition(TruncateToInt(Shown() * 100.0));
+  m_editSeparation->setText(FormatFloat(dlg::kSeparationFormat, Shown()));
+}
+
 void CContourSeparationDlg::OnSpinSeparation(int position) {
-  m_fSeparation = static_cast<float>(static_cast<unsigned>(position)) / 100.0f;
-  m_editSeparation->setText(FormatFloat(dlg::kSeparationFormat, m_fSeparation));
+  const float shown = static_cast<float>(static_cast<unsigned>(position)) / 100.0f;
+  m_fSeparation = m_checkInSigma->isChecked() ? static_cast<float>(shown * m_fSigma) : shown;
+  m_editSeparation->setText(FormatFloat(dlg::kSeparationFormat, shown));
+}
+
+void CContourSeparationDlg::OnInSigma(bool checked) {
+  // What is typed so far counts in the unit it was typed in.
+  float typed = 0.0f;
+  if (ScanFloat(m_editSeparation->text(), &typed))
+    m_fSeparation = checked ? typed : static_cast<float>(typed * m_fSigma);
+  ShowSeparation();
+}
+
+void CContourSeparationDlg::OnPreset() {
+  m_checkInSigma->setChecked(true);
+  m_editSeparation->setText(FormatFloat(dlg::kSeparationFormat, dlg::kPresetSigmas));
+  m_checkSymmetric->setChecked(true);
+  m_checkDashed->setChecked(true);
+  accept();
 }
 
 void CContourSeparationDlg::accept() {
   const QString text = m_editSeparation->text();
-  if (!text.isEmpty()) ScanFloat(text, &m_fSeparation);
+  float typed = 0.0f;
+  if (!text.isEmpty() && ScanFloat(text, &typed)) {
+    m_fSeparation = m_checkInSigma->isChecked() ? static_cast<float>(typed * m_fSigma) : typed;
+  }
+  m_options.stepInSigma = m_checkInSigma->isChecked();
+  m_options.symmetric = m_checkSymmetric->isChecked();
+  m_options.dashedNegatives = m_checkDashed->isChecked();
   QDialog::accept();
 }
 
@@ -94,8 +167,11 @@ void OnContourSeparation(ViewState& s, Platform& p, QWidget* parent) {
   dlg.m_fMinDensity = s.m_fMinDensity;
   dlg.m_fMaxDensity = s.m_fMaxDensity;
   dlg.m_bShowRange = s.m_bMapValid == 1;
+  dlg.m_fSigma = s.m_bMapValid == 1 && s.m_stats.points > 0 ? s.m_stats.sigma : 0.0;
+  dlg.m_options = s.m_levelOptions;
   if (dlg.exec() != QDialog::Accepted) return;
   s.m_fContourStep = dlg.m_fSeparation;
+  s.m_levelOptions = dlg.m_options;
   s.m_fMinDensity = dlg.m_fMinDensity;
   s.m_fMaxDensity = dlg.m_fMaxDensity;
   p.Invalidate();

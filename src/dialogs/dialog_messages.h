@@ -14,8 +14,8 @@ inline constexpr const char* kAboutVersion = "Pyknoscope Version 1.0";
 // Map Statistics dialog (read-only): the map's file name, then a name and a
 // value a row.
 inline constexpr const char* kStatisticsCaption = "Map Statistics";
-inline constexpr const char* kStatisticsNames[] = {"Mean :", "Sigma (rms deviation) :", "Minimum :", "Maximum :",
-                                                    "Grid points :"};
+inline constexpr const char* kStatisticsNames[] = {
+    "Mean :", "Sigma (rms deviation) :", "Minimum :", "Maximum :", "Grid points :"};
 inline constexpr const char* kStatisticFormat = "%.6g";
 inline constexpr const char* kStatisticsUnit = "e/A^3";
 inline constexpr const char* kStatisticsPointsFormat = "%d";
@@ -50,6 +50,16 @@ inline constexpr const char* kMinDensityUnfilled = "........";
 inline constexpr const char* kMaxDensityUnfilled = "......";
 inline constexpr const char* kDensityFormat = "%7.2f";
 inline constexpr const char* kSeparationFormat = "%6.2f";
+// Its level choices: the separation as a multiple of sigma, levels about zero,
+// negative lines dashed, and the difference map's usual picture in one click.
+inline constexpr const char* kSeparationSigmaUnit = "sigma";
+inline constexpr const char* kMapSigma = "Map sigma :";
+inline constexpr const char* kMapSigmaUnknown = "......";
+inline constexpr const char* kSeparationInSigma = "Separation in sigma (&S)";
+inline constexpr const char* kLevelsSymmetric = "Levels symmetric about zero (&Z)";
+inline constexpr const char* kDashedNegatives = "Dashed negative contours (&D)";
+inline constexpr const char* kThreeSigmaPreset = "+/-3 sigma (&3)";
+inline constexpr float kPresetSigmas = 3.0f;
 
 // Contour Conditions dialog.
 inline constexpr const char* kConditionsCaption = "Contour Conditions";

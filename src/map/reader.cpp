@@ -306,6 +306,10 @@ int LoadMap(ViewState& s, Platform& platform, const LoadRequest& request) {
     return -1;
   }
   staged.m_stats = ComputeMapStatistics(staged);
+  if (s.m_levelOptions.stepInSigma && s.m_stats.sigma > 0.0 && staged.m_stats.sigma > 0.0) {
+    // A separation given in sigma stays the same multiple of the new map's sigma.
+    staged.m_fContourStep = static_cast<float>(s.m_fContourStep / s.m_stats.sigma * staged.m_stats.sigma);
+  }
   CommitMapRecord(s, staged);
   s.m_vPeaks.clear();
 

@@ -235,7 +235,7 @@ std::vector<int32_t> LevelColourKeys(const ViewState& s, const ContourLevels& le
 }
 
 int TraceMergedBands(const ViewState& s, const WindowMap& window, const std::vector<int32_t>& keys, ContourSink& sink) {
-  const ContourLevels levels = ComputeContourLevels(s.m_fMinDensity, s.m_fMaxDensity, s.m_fContourStep, s.m_fEpsilon);
+  const ContourLevels levels = LevelsOf(s);
   if (!(levels.nudge > 0.0f) || !(levels.step > 0.0f) || keys.size() != static_cast<size_t>(levels.count)) {
     return TraceVisible(s, true, sink);
   }

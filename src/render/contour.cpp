@@ -7,10 +7,29 @@
 
 namespace pyk {
 
-ContourLevels ComputeContourLevels(float minDensity, float maxDensity, float step, float epsilon) {
+namespace {
+
+// The nonzero multiples of the step within (min, max].
+ContourLevels SymmetricLevels(ContourLevels l, float minDensity, float maxDensity) {
+  const double lo = std::floor(double{minDensity} / l.step) + 1.0;
+  const double hi = std::floor(double{maxDensity} / l.step);
+  if (!std::isfinite(lo) || !std::isfinite(hi) || lo < -2147483648.0 || hi >= 2147483648.0) return l;
+  const int64_t count = hi < lo ? 0 : static_cast<int64_t>(hi - lo) + 1 - (lo <= 0.0 && hi >= 0.0 ? 1 : 0);
+  l.first = static_cast<int64_t>(lo);
+  l.min = static_cast<float>(lo * l.step);
+  l.capped = count > kMaxContourLevels;
+  l.count = static_cast<int>(l.capped ? kMaxContourLevels : count);
+  return l;
+}
+
+}  // namespace
+
+ContourLevels ComputeContourLevels(float minDensity, float maxDensity, float step, float epsilon, bool symmetric) {
   ContourLevels l{0, minDensity, step, (maxDensity - minDensity) * epsilon, epsilon};
+  l.symmetric = symmetric;
   // Only a positive finite spacing gives levels; any other draws none.
   if (!(step > 0.0f) || !std::isfinite(step)) return l;
+  if (symmetric) return SymmetricLevels(l, minDensity, maxDensity);
   const float q = (maxDensity - minDensity) / step;
   if (!std::isfinite(q) || q >= 2147483648.0f || q < -2147483648.0f) return l;
   const int64_t k = static_cast<int64_t>(std::trunc(q)) + 1;
@@ -19,11 +38,20 @@ ContourLevels ComputeContourLevels(float minDensity, float maxDensity, float ste
   return l;
 }
 
-bool ContourLevelsCapped(const ViewState& s) {
-  return ComputeContourLevels(s.m_fMinDensity, s.m_fMaxDensity, s.m_fContourStep, s.m_fEpsilon).capped;
+ContourLevels LevelsOf(const ViewState& s) {
+  return ComputeContourLevels(s.m_fMinDensity, s.m_fMaxDensity, s.m_fContourStep, s.m_fEpsilon,
+                              s.m_levelOptions.symmetric);
 }
 
+bool ContourLevelsCapped(const ViewState& s) { return LevelsOf(s).capped; }
+
 float ContourLevel(const ContourLevels& levels, int k) {
+  if (levels.symmetric) {
+    int64_t m = levels.first + k;
+    if (levels.first <= 0 && m >= 0) ++m;  // zero is no level
+    // m * step in double, rounded once, so that -m and +m give levels of equal size.
+    return static_cast<float>(static_cast<double>(m) * double{levels.step});
+  }
   // Deliberately min + k * step in double, rounded once: not a float sum nor a running total.
   return static_cast<float>(double{levels.min} + k * double{levels.step});
 }
@@ -208,7 +236,7 @@ ContourCell CellOf(const ViewState& s, int u, int v) {
 }
 
 int TraceSection(const ViewState& s, bool gradient, ContourSink& sink) {
-  const ContourLevels levels = ComputeContourLevels(s.m_fMinDensity, s.m_fMaxDensity, s.m_fContourStep, s.m_fEpsilon);
+  const ContourLevels levels = LevelsOf(s);
   for (int v = 0; v < s.m_nGridV; ++v) {
     for (int u = 0; u < s.m_nGridU; ++u) {
       const ContourCell cell = CellOf(s, u, v);
@@ -239,7 +267,7 @@ void VisibleLevels(const ContourCell& cell, const ContourLevels& levels, bool gr
 }
 
 int TraceVisible(const ViewState& s, bool gradient, ContourSink& sink) {
-  const ContourLevels levels = ComputeContourLevels(s.m_fMinDensity, s.m_fMaxDensity, s.m_fContourStep, s.m_fEpsilon);
+  const ContourLevels levels = LevelsOf(s);
   // With no nudge (a flat map) or a non-positive step the shortcut's reasoning does not hold.
   if (!(levels.nudge > 0.0f) || !(levels.step > 0.0f)) return TraceSection(s, gradient, sink);
   for (int v = 0; v < s.m_nGridV; ++v) {

@@ -16,7 +16,9 @@ struct Point2 {
   float x, y;
 };
 
-// The levels of one draw: L(k) = min + k * step for k = 0 .. count-1.
+// The levels of one draw, k = 0 .. count-1, ascending: L(k) = min + k * step;
+// or, symmetric about zero, the nonzero multiples m * step within (min, max],
+// m counted from `first` with zero passed over.
 struct ContourLevels {
   int count;  // 0 when the quotient range / step is not finite or beyond a 32-bit integer
   float min;
@@ -24,9 +26,14 @@ struct ContourLevels {
   float nudge;  // (max - min) * epsilon: a corner exactly on a level counts as above it
   float epsilon;
   bool capped = false;  // the step gives more than kMaxContourLevels levels; count is the cap
+  bool symmetric = false;
+  int64_t first = 0;  // symmetric: the multiple of the lowest level
 };
 
-ContourLevels ComputeContourLevels(float minDensity, float maxDensity, float step, float epsilon);
+ContourLevels ComputeContourLevels(float minDensity, float maxDensity, float step, float epsilon,
+                                   bool symmetric = false);
+// The levels the view's section is drawn with.
+ContourLevels LevelsOf(const ViewState& s);
 // Whether the current step gives more levels than are drawn.
 bool ContourLevelsCapped(const ViewState& s);
 // Level k in single precision.

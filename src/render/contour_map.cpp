@@ -10,6 +10,7 @@
 #include "render/band_merge.h"
 #include "render/colors.h"
 #include "render/contour.h"
+#include "render/dashes.h"
 #include "render/frame.h"
 #include "render/gl.h"
 #include "render/material.h"
@@ -152,14 +153,23 @@ void DrawContourMap(ViewState& s, ContourDrawing drawing) {
   if (s.m_nViewMode == kContour) glDisable(GL_LIGHTING);
   glLineWidth(s.m_fLineWidth);
   DrawMapFrame(s);
-  const ContourLevels levels = ComputeContourLevels(s.m_fMinDensity, s.m_fMaxDensity, s.m_fContourStep, s.m_fEpsilon);
+  const ContourLevels levels = LevelsOf(s);
   const bool gradient = s.m_bGradient == 1;
+  const bool dashed = s.m_levelOptions.dashedNegatives && !gradient;
+  // Every level or only the visible ones, the negative lines dashed when asked.
+  auto trace = [&](ContourSink& sink, bool everyLevel) {
+    DashedNegatives dashes(sink, levels, DashPeriod(s));
+    ContourSink& to = dashed ? static_cast<ContourSink&>(dashes) : sink;
+    const int count = everyLevel ? TraceSection(s, gradient, to) : TraceVisible(s, gradient, to);
+    dashes.Flush();
+    return count;
+  };
   if (drawing == ContourDrawing::kEveryLevel) {
     GlContourSink sink(s, levels);
-    s.m_nContourLevels = TraceSection(s, gradient, sink);
+    s.m_nContourLevels = trace(sink, true);
   } else if (s.m_nViewMode == k3dContour) {
     GlContourSink sink(s, levels);  // lit: a material per shape, which arrays cannot carry
-    s.m_nContourLevels = TraceVisible(s, gradient, sink);
+    s.m_nContourLevels = trace(sink, false);
   } else {
     static BatchSink batch;
     batch.Begin(s, levels);
@@ -167,7 +177,7 @@ void DrawContourMap(ViewState& s, ContourDrawing drawing) {
     if (drawing == ContourDrawing::kFast && gradient && CurrentWindowMap(&window)) {
       s.m_nContourLevels = TraceMergedBands(s, window, LevelColourKeys(s, levels), batch);
     } else {
-      s.m_nContourLevels = TraceVisible(s, gradient, batch);
+      s.m_nContourLevels = trace(batch, false);
     }
     batch.Draw();
   }

@@ -80,6 +80,16 @@ struct PeakSearch {
   double threshold = 3.0;
 };
 
+// How the contour levels are laid. The step itself is always kept in density
+// units; stepInSigma only says that the user gives it as a multiple of sigma,
+// which a load then keeps. Symmetric levels are the nonzero multiples of the
+// step within (min, max]: no level at zero, none at the map minimum.
+struct LevelOptions {
+  bool stepInSigma = false;
+  bool symmetric = false;
+  bool dashedNegatives = false;  // line levels below zero drawn dashed
+};
+
 // The transform the last frame drew the section's map (the plane z = 0 of
 // its model coordinates) with: GL's matrices, column by column, and the
 // viewport in device pixels. known is 0 until a frame draws the map and
@@ -223,6 +233,7 @@ struct ViewState : MapRecord {
   float m_afTickU[6][2];  // points dividing the first section edge in fifths
   float m_afTickV[6][2];  // the same for the second edge
   float m_afTickLen[2];
+  LevelOptions m_levelOptions;
 
   // Mouse.
   float m_fTransX, m_fTransY, m_fTransZ;

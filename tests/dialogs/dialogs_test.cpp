@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QIcon>
 #include <QLabel>
@@ -150,11 +151,24 @@ TEST(Dialogs, TextsAndTabOrder) {
         "buttonPositiveColor", "buttonContourBackColor", "buttonBackColor", "editLineWidth", "buttonOk"}},
       {&separation,
        "Contour Separation",
-       {{"labelMinDensity", "Minimum Density :"}, {"stcMinDensity", "........"}, {"labelMinUnit", "e/A^3"},
-        {"labelMaxDensity", "Maximum Density :"}, {"stcMaxDensity", "......"}, {"labelMaxUnit", "e/A^3"},
-        {"labelSeparation", "Separation value :"}, {"labelSeparationUnit", "e/A^3"}, {"buttonOk", "OK"},
-        {"buttonCancel", "Cancel"}},
-       {"buttonOk", "buttonCancel", "editSeparation", "buttonOk"}},
+       {{"labelMinDensity", "Minimum Density :"},
+        {"stcMinDensity", "........"},
+        {"labelMinUnit", "e/A^3"},
+        {"labelMaxDensity", "Maximum Density :"},
+        {"stcMaxDensity", "......"},
+        {"labelMaxUnit", "e/A^3"},
+        {"labelSeparation", "Separation value :"},
+        {"labelSeparationUnit", "e/A^3"},
+        {"buttonOk", "OK"},
+        {"buttonCancel", "Cancel"},
+        {"labelSigma", "Map sigma :"},
+        {"stcSigma", "......"},
+        {"checkInSigma", "Separation in sigma (&S)"},
+        {"checkSymmetric", "Levels symmetric about zero (&Z)"},
+        {"checkDashed", "Dashed negative contours (&D)"},
+        {"buttonPreset", "+/-3 sigma (&3)"}},
+       // Without a map's sigma its box and the preset are disabled and left out.
+       {"buttonOk", "buttonCancel", "editSeparation", "checkSymmetric", "checkDashed", "buttonOk"}},
       {&conditions,
        "Contour Conditions",
        {{"labelF000", "F(000) :"}, {"labelDivision", "Division for Height :"}},
@@ -318,31 +332,58 @@ TEST(ColorSetting, SetColorCommandRoundTripsOnOkOnly) {
   EXPECT_EQ(p.events.size(), 2u);
 }
 
-// The range shows the map's densities, or its placeholders before any map.
+// The range shows the map's densities, or its placeholders before any map;
+// with sigma known the separation may be typed in sigma, and the difference
+// map's picture is two steps away: the command, then the preset.
 TEST(ContourSeparation, CommandTakesTheTypedSeparationOnOk) {
+  enum Click { kOk, kCancel, kPreset };
   const struct {
-    const char* typed;  // nullptr: Cancel
-    bool map;
+    const char* typed;
+    bool map, inSigma;
+    Click click;
     float step;
     size_t repaints;
-  } rows[] = {{"1.5abc", true, 1.5f, 1}, {"abc", true, 0.5f, 1}, {" 0", true, 0.0f, 1}, {nullptr, false, 0.5f, 0}};
+    const char* unit;
+    LevelOptions options;
+  } rows[] = {
+      {"1.5abc", true, false, kOk, 1.5f, 1, "e/A^3", {}},
+      {"abc", true, false, kOk, 0.5f, 1, "e/A^3", {}},
+      {" 0", true, false, kOk, 0.0f, 1, "e/A^3", {}},
+      {"9", false, false, kCancel, 0.5f, 0, "e/A^3", {}},
+      {"1.0", true, true, kOk, 2.0f, 1, "sigma", {true, false, false}},  // sigma 2
+      {"9", true, false, kPreset, 6.0f, 1, "sigma", {true, true, true}},
+  };
   for (const auto& r : rows) {
     auto s = MakeViewState();
     s->m_fContourStep = 0.5f;
     s->m_fMinDensity = -1.234f;
     s->m_fMaxDensity = 12.345f;
     s->m_bMapValid = r.map;
+    s->m_stats = {0.0, 2.0, -1.234, 12.345, 1000};
     test::RecordingPlatform p;
     WhenModal<CContourSeparationDlg>([&r](CContourSeparationDlg& d) {
       EXPECT_EQ(d.m_stcMinDensity->text().toStdString(), r.map ? "  -1.23" : "........");
       EXPECT_EQ(d.m_stcMaxDensity->text().toStdString(), r.map ? "  12.35" : "......");
-      d.m_editSeparation->setText(QString::fromLatin1(r.typed != nullptr ? r.typed : "9"));
-      QTest::mouseClick(r.typed != nullptr ? d.m_buttonOk : d.m_buttonCancel, Qt::LeftButton);
+      EXPECT_EQ(d.m_stcSigma->text().toStdString(), r.map ? "   2.00" : "......");
+      EXPECT_EQ(d.m_checkInSigma->isEnabled(), r.map);
+      if (r.inSigma) {
+        QTest::mouseClick(d.m_checkInSigma, Qt::LeftButton, {}, QPoint(4, d.m_checkInSigma->height() / 2));
+        EXPECT_EQ(d.m_editSeparation->text().toStdString(), "  0.25");  // 0.5 in sigma
+      }
+      d.m_editSeparation->setText(QString::fromLatin1(r.typed));
+      QTest::mouseClick(r.click == kOk       ? d.m_buttonOk
+                        : r.click == kCancel ? d.m_buttonCancel
+                                             : d.m_buttonPreset,
+                        Qt::LeftButton);
+      EXPECT_EQ(d.m_labelSeparationUnit->text().toStdString(), r.unit);
     });
     OnContourSeparation(*s, p, nullptr);
-    EXPECT_EQ(s->m_fContourStep, r.step) << (r.typed ? r.typed : "Cancel");
+    EXPECT_EQ(s->m_fContourStep, r.step) << r.typed;
     EXPECT_EQ(s->m_fMinDensity, -1.234f);
-    EXPECT_EQ(p.events.size(), r.repaints) << (r.typed ? r.typed : "Cancel");
+    EXPECT_EQ(s->m_levelOptions.stepInSigma, r.options.stepInSigma) << r.typed;
+    EXPECT_EQ(s->m_levelOptions.symmetric, r.options.symmetric) << r.typed;
+    EXPECT_EQ(s->m_levelOptions.dashedNegatives, r.options.dashedNegatives) << r.typed;
+    EXPECT_EQ(p.events.size(), r.repaints) << r.typed;
   }
 }
 

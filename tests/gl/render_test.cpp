@@ -242,16 +242,25 @@ TEST(Render, TheFastDrawingGivesTheEveryLevelPictureExactly) {
     float step;
     int mode;
     int gradient;
+    LevelOptions levels;
   } rows[] = {
-      {"bump lines", Bump, 0.05f, kContour, 0},       {"bump bands", Bump, 0.05f, kContour, 1},
-      {"noise lines", Noise, 0.1f, kContour, 0},      {"noise bands", Noise, 0.1f, kContour, 1},
-      {"noise bands 3D", Noise, 0.1f, k3dContour, 1}, {"raised lines 3D", Raised, 0.02f, k3dContour, 0},
-      {"flat bands", Flat, 0.1f, kContour, 1},        {"tiny step bands", Bump, 0.002f, kContour, 1},
+      {"bump lines", Bump, 0.05f, kContour, 0, {}},
+      {"bump bands", Bump, 0.05f, kContour, 1, {}},
+      {"noise lines", Noise, 0.1f, kContour, 0, {}},
+      {"noise bands", Noise, 0.1f, kContour, 1, {}},
+      {"noise bands 3D", Noise, 0.1f, k3dContour, 1, {}},
+      {"raised lines 3D", Raised, 0.02f, k3dContour, 0, {}},
+      {"flat bands", Flat, 0.1f, kContour, 1, {}},
+      {"tiny step bands", Bump, 0.002f, kContour, 1, {}},
+      {"noise symmetric dashed lines", Noise, 0.1f, kContour, 0, {false, true, true}},
+      {"noise symmetric bands", Noise, 0.1f, kContour, 1, {false, true, true}},
+      {"bump symmetric dashed lines 3D", Bump, 0.05f, k3dContour, 0, {false, true, true}},
   };
   for (const auto& r : rows) {
     auto s = Scene(r.density, r.step);
     s->m_nViewMode = r.mode;
     s->m_bGradient = r.gradient;
+    s->m_levelOptions = r.levels;
     const Picture fast(*s, ContourDrawing::kFast);
     const int levels = s->m_nContourLevels;
     const Picture every(*s, ContourDrawing::kEveryLevel);
@@ -260,6 +269,22 @@ TEST(Render, TheFastDrawingGivesTheEveryLevelPictureExactly) {
     // Not a blank picture either: the contours are there.
     EXPECT_GT(fast.Count([](Rgb8 c) { return !Near(c, kBackground, 3) && !Near(c, kWhite, 3); }), 100) << r.what;
   }
+}
+
+// Dashed negatives: the negative bump's lines (above the middle) keep
+// roughly half their pixels, the positive bump's lines all of theirs.
+TEST(Render, DashedNegativesHalveOnlyTheNegativeLines) {
+  auto s = Scene(Bump, 0.1f);
+  s->m_levelOptions.symmetric = true;
+  auto coloured = [](Rgb8 c) { return !Near(c, kBackground, 3) && !Near(c, kWhite, 3) && !IsBlack(c); };
+  const Picture solid(*s);
+  s->m_levelOptions.dashedNegatives = true;
+  const Picture dashed(*s);
+  const int negative = solid.Count(coloured, 0, kH / 2), positive = solid.Count(coloured, kH / 2, kH);
+  ASSERT_GT(negative, 300);
+  EXPECT_EQ(dashed.Count(coloured, kH / 2, kH), positive);
+  EXPECT_GT(dashed.Count(coloured, 0, kH / 2), negative * 3 / 10);
+  EXPECT_LT(dashed.Count(coloured, 0, kH / 2), negative * 7 / 10);
 }
 
 // Fine steps give runs of levels drawn in one 8-bit colour, which the fast

@@ -7,23 +7,25 @@
 #include <string>
 #include <string_view>
 
+#include "engine/scene.h"
+#include "map/peaks.h"
 #include "map/reader.h"
 #include "render/bmp.h"
 #include "render/colors.h"
 #include "render/material.h"
-#include "engine/scene.h"
 #include "settings/startup.h"
+#include "text/c_numbers.h"
 #include "tools/console/console.h"
 #include "tools/console/section_options.h"
 #include "tools/render/offscreen.h"
 #include "views3d/surface.h"
-#include "text/c_numbers.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "Usage: pyknoscope-render [--mode contour|3d] [--gradient] [--face l|h|k] [--section N]\n"
-    "                         [--size WxH] [--rotate RX,RY] MAP CON OUT\n"
+    "                         [--size WxH] [--rotate RX,RY] [--sigma-step S] [--symmetric]\n"
+    "                         [--dashed] [--peaks] MAP CON OUT\n"
     "\n"
     "Renders the picture the viewer shows for MAP with the contour conditions CON\n"
     "(as when started with these file arguments; Pyknoscope.ini is read from the\n"
@@ -31,6 +33,9 @@ constexpr const char* kUsage =
     "a PNG when OUT ends in .png. --mode overrides the settings' start-up mode,\n"
     "--gradient draws filled bands, --rotate sets the mouse rotation in degrees\n"
     "(seen in 3D Contour mode), --size the picture in pixels (default 800x600).\n"
+    "--sigma-step sets the contour separation to S times the map's sigma,\n"
+    "--symmetric lays the levels symmetric about zero, --dashed draws negative\n"
+    "lines dashed, --peaks marks the whole cell's peaks of 3 sigma and more.\n"
     "Needs an X display (run it under Xvfb on a server).\n"
     "\n"
     "Exit status 0 on success; 1 after the messages on standard error.\n";
@@ -42,6 +47,8 @@ struct Options {
   int width = 800, height = 600;
   bool haveRotate = false;
   float rotX = 0, rotY = 0;
+  float sigmaStep = 0;  // 0: the separation the load gives
+  bool symmetric = false, dashed = false, peaks = false;
   std::string_view files[3];
   int fileCount = 0;
 };
@@ -60,8 +67,12 @@ int ParseOptions(int argc, char** argv, Options& o) {
       std::fputs(kUsage, stdout);
       return 0;
     }
-    if (a == "--gradient") {
-      o.gradient = true;
+    if (a == "--gradient" || a == "--symmetric" || a == "--dashed" || a == "--peaks") {
+      (a == "--gradient" ? o.gradient : a == "--symmetric" ? o.symmetric : a == "--dashed" ? o.dashed : o.peaks) = true;
+    } else if (a == "--sigma-step") {
+      if (!more || pyk::ScanC(argv[++i], "%f", &o.sigmaStep) != 1 || !(o.sigmaStep > 0.0f)) {
+        return Usage("--sigma-step needs a positive number");
+      }
     } else if (a == "--mode") {
       const std::string_view m = more ? argv[++i] : "";
       if (m == "contour") {
@@ -125,6 +136,16 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (o.gradient) s.m_bGradient = 1;
+  if (o.sigmaStep > 0.0f) {
+    s.m_levelOptions.stepInSigma = true;
+    s.m_fContourStep = static_cast<float>(o.sigmaStep * s.m_stats.sigma);
+  }
+  s.m_levelOptions.symmetric = o.symmetric;
+  s.m_levelOptions.dashedNegatives = o.dashed;
+  if (o.peaks) {
+    s.m_peakSearch.wholeMap = true;
+    s.m_vPeaks = pyk::FindPeaks(s, s.m_peakSearch);
+  }
   if (o.haveRotate) {
     s.m_fRotX = o.rotX;
     s.m_fRotY = o.rotY;
