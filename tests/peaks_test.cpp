@@ -12,6 +12,10 @@
 #include "support/files.h"
 #include "support/maps.h"
 #include "tools/samplemap/cell.h"
+#include "tools/samplemap/density.h"
+#include "tools/samplemap/map_file.h"
+#include "tools/samplemap/patterson.h"
+#include "tools/samplemap/samples.h"
 #include "tools/samplemap/space_group.h"
 #include "tools/samplemap/structures.h"
 
@@ -110,6 +114,72 @@ TEST(Peaks, AspirinsAtomsAndTheMovedOxygen) {
   for (const Peak& peak : diff) {
     EXPECT_GE(peak.height, diff.back().height);
     EXPECT_LE(peak.height, diff.front().height);
+  }
+}
+
+// The rock-salt Patterson at u from its structure factors, the F(000) term
+// left out: (1/V^2) sum |F(h)|^2 cos(2 pi h.u), where F(h) = 4 (f_Na + f_Cl)
+// for h, k, l all even and 4 (f_Na - f_Cl) for all odd, each f with its B.
+double RockSaltPattersonFromF(const sample::CrystalStructure& salt, const double u[3]) {
+  const double a = salt.cell.a, volume = a * a * a;
+  const sample::FormFactor* na = sample::FindFormFactor(salt.sites[0].type);
+  const sample::FormFactor* cl = sample::FindFormFactor(salt.sites[1].type);
+  double sum = 0.0;
+  constexpr int kH = 30;  // s up to 4.6 1/A, where f exp(-B s^2) is below 1e-9
+  for (int h = -kH; h <= kH; ++h) {
+    for (int k = -kH; k <= kH; ++k) {
+      for (int l = -kH; l <= kH; ++l) {
+        const int parity = (h & 1) + (k & 1) + (l & 1);
+        if ((parity != 0 && parity != 3) || (h == 0 && k == 0 && l == 0)) continue;
+        const double s2 = (h * h + k * k + l * l) / (4 * a * a);
+        const double fNa = sample::ScatteringFactor(*na, std::sqrt(s2)) * std::exp(-salt.sites[0].biso * s2);
+        const double fCl = sample::ScatteringFactor(*cl, std::sqrt(s2)) * std::exp(-salt.sites[1].biso * s2);
+        const double f = 4 * (parity == 0 ? fNa + fCl : fNa - fCl);
+        sum += f * f * std::cos(2 * M_PI * (h * u[0] + k * u[1] + l * u[2]));
+      }
+    }
+  }
+  return sum / (volume * volume);
+}
+
+// The Patterson of rock salt: every vector joins two points of the a/2
+// lattice. With F centring and m-3m the cell holds two kinds: the origin
+// (Na-Na and Cl-Cl, an even number of halves) and 1/2 0 0 (Na-Cl, odd),
+// whose heights the structure factors give.
+TEST(Peaks, RockSaltPattersonHasTheNaClAndNaNaVectors) {
+  const sample::CrystalStructure& salt = sample::RockSalt();
+  std::vector<sample::SymOp> group, laue;
+  std::vector<sample::CellAtom> atoms;
+  ASSERT_TRUE(sample::GroupFromStrings(salt.generators, &group) && sample::LaueGroup(group, &laue));
+  ASSERT_TRUE(sample::FillCell(salt, group, &atoms));
+  const sample::PattersonModel model = sample::MakePattersonModel(salt.cell, atoms, sample::kCutoffAngstrom);
+  const int grid[3] = {32, 32, 32};
+  sample::MapData map;
+  ASSERT_TRUE(sample::MapSkeleton("NaCl Patterson", salt.cell, laue, sample::OpStyle::kCentroFlag, grid, &map));
+  sample::FillValues([&model](const double f[3]) { return sample::PattersonAt(model, f); }, nullptr, &map);
+  sample::ConData con;
+  con.mapType = sample::kMapPatterson;
+  TempDir dir;
+  ASSERT_TRUE(sample::WriteMapFile(dir.File("p.fou"), map) && sample::WriteConFile(dir.File("p.con"), con));
+
+  auto s = FreshState();
+  RecordingPlatform p;
+  std::strcpy(s->m_szMapFile, dir.File("p.fou").c_str());
+  ASSERT_EQ(LoadMap(*s, p), 0);
+  PeakSearch search;
+  search.wholeMap = true;
+  const std::vector<Peak> peaks = FindPeaks(*s, search);
+  const double zero[3] = {0, 0, 0}, half[3] = {0.5, 0, 0};
+  const double height[2] = {RockSaltPattersonFromF(salt, zero), RockSaltPattersonFromF(salt, half)};
+  ASSERT_EQ(peaks.size(), 2u);
+  for (int i = 0; i < 2; ++i) {
+    int halves = 0;
+    for (double f : peaks[i].frac) {
+      EXPECT_NEAR(f * 2 - std::round(f * 2), 0.0, 1e-3) << i;
+      halves += static_cast<int>(std::round(f * 2)) % 2;
+    }
+    EXPECT_EQ(halves % 2, i) << "peak " << i + 1 << (i == 0 ? " is not Na-Na" : " is not Na-Cl");
+    EXPECT_NEAR(peaks[i].height, height[i], 1e-5 * height[0]) << i;  // Na-Cl at 0.801 of the origin
   }
 }
 
