@@ -13,6 +13,7 @@ run="$top/run"
 mkdir -p "$run"
 cp "$top"/data/Pyknoscope.ini "$top"/data/PyknoscopeHelp.html "$top"/data/*.fou "$top"/data/*.den \
   "$top"/data/*.con "$run"/
+cp -r "$top"/data/help "$run"/
 cp "$top/build/src/mesh/mesh" "$run/mesh"
 cd "$run"
 exec "$top/build/src/app/pyknoscope" aspirin.fou aspirin.fmap aspirin.con
