@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "map/peaks.h"
 #include "map/reader.h"
 #include "map/section.h"
 #include "map/statistics.h"
@@ -143,19 +144,44 @@ BENCHMARK(BM_ComputeSection_RockSalt144)->Unit(benchmark::kMillisecond);
 // The whole-cell statistics that every load computes. Argument: 0 the
 // million-record P1 map, 1 rock salt on 144^3 (3 M grid points from 0.2 M
 // records), 2.. the shipped samples.
+// The map of argument i: 0 the million-record P1 map, 1 rock salt on 144^3, 2.. the shipped samples.
+const char* const kSamples[] = {"aspirin.fou",     "aspirin-diff.fou", "aspirin-patt.fou",
+                                "aspirin-two.den", "nacl.fou",         "si.fou"};
+std::string BenchMap(int64_t i) {
+  return i == 0 ? MillionRecordMap() : i == 1 ? RockSalt144() : std::string(PYK_DATA_DIR) + "/" + kSamples[i - 2];
+}
+std::string BenchLabel(int64_t i, const std::string& map) {
+  return i < 2 ? map.substr(map.rfind('-') + 1) : kSamples[i - 2];
+}
+
 void BM_MapStatistics(benchmark::State& st) {
-  static const char* const kSamples[] = {"aspirin.fou", "aspirin-diff.fou", "aspirin-patt.fou",
-                                         "aspirin-two.den",  "nacl.fou",  "si.fou"};
   const int64_t i = st.range(0);
-  const std::string map = i == 0 ? MillionRecordMap() : i == 1 ? RockSalt144() : std::string(PYK_DATA_DIR) + "/" + kSamples[i - 2];
+  const std::string map = BenchMap(i);
   auto& s = State();
   QuietPlatform p;
   Prepare(s, map);
   if (pyk::LoadMap(s, p) != 0) st.SkipWithError("load failed");
   for (auto _ : st) benchmark::DoNotOptimize(pyk::ComputeMapStatistics(s));
-  st.SetLabel(i < 2 ? map.substr(map.rfind('-') + 1) : kSamples[i - 2]);
+  st.SetLabel(BenchLabel(i, map));
   st.counters["points"] = static_cast<double>(s.m_stats.points);
 }
 BENCHMARK(BM_MapStatistics)->DenseRange(0, 7)->Unit(benchmark::kMillisecond);
+
+// The whole-cell peak search at 3 sigma (Peak List with "whole map"), same maps.
+void BM_FindPeaksWholeMap(benchmark::State& st) {
+  const int64_t i = st.range(0);
+  const std::string map = BenchMap(i);
+  auto& s = State();
+  QuietPlatform p;
+  Prepare(s, map);
+  if (pyk::LoadMap(s, p) != 0) st.SkipWithError("load failed");
+  pyk::PeakSearch search;
+  search.wholeMap = true;
+  size_t found = 0;
+  for (auto _ : st) found = pyk::FindPeaks(s, search).size();
+  st.SetLabel(BenchLabel(i, map));
+  st.counters["peaks"] = static_cast<double>(found);
+}
+BENCHMARK(BM_FindPeaksWholeMap)->DenseRange(0, 7)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -67,7 +67,7 @@ const std::vector<std::string> kAspirin = {"aspirin.fou", "aspirin.fmap", "aspir
 // start-up mode, and the mesh program.
 void PrepareFolder(const TempDir& dir, int mode) {
   for (const auto& e : std::filesystem::directory_iterator(PYK_DATA_DIR)) {
-    std::filesystem::copy_file(e.path(), dir.path() / e.path().filename());
+    if (e.is_regular_file()) std::filesystem::copy_file(e.path(), dir.path() / e.path().filename());
   }
   std::string ini = ReadText(dir.File("Pyknoscope.ini"));
   const size_t value = ini.find("= 0", ini.find("start-up mode (0 Contour"));

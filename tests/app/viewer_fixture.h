@@ -72,7 +72,9 @@ class Viewer {
   explicit Viewer(const std::vector<std::string>& words = {}, const std::string* iniText = nullptr,
                   bool withMesh = false) {
     namespace fs = std::filesystem;
-    for (const auto& e : fs::directory_iterator(PYK_DATA_DIR)) fs::copy_file(e.path(), dir.path() / e.path().filename());
+    for (const auto& e : fs::directory_iterator(PYK_DATA_DIR)) {
+      if (e.is_regular_file()) fs::copy_file(e.path(), dir.path() / e.path().filename());
+    }
     if (iniText != nullptr) WriteText(dir.File("Pyknoscope.ini"), *iniText);
     if (withMesh) fs::copy_file(PYK_MESH_EXE, dir.File("mesh"));
     desktop.runPrograms = withMesh;
