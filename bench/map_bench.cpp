@@ -154,32 +154,32 @@ std::string BenchLabel(int64_t i, const std::string& map) {
   return i < 2 ? map.substr(map.rfind('-') + 1) : kSamples[i - 2];
 }
 
-void BM_MapStatistics(benchmark::State& st) {
+// The state with the map of the benchmark's argument loaded, its label set.
+pyk::ViewState& LoadBenchMap(benchmark::State& st) {
   const int64_t i = st.range(0);
   const std::string map = BenchMap(i);
   auto& s = State();
   QuietPlatform p;
   Prepare(s, map);
   if (pyk::LoadMap(s, p) != 0) st.SkipWithError("load failed");
-  for (auto _ : st) benchmark::DoNotOptimize(pyk::ComputeMapStatistics(s));
   st.SetLabel(BenchLabel(i, map));
+  return s;
+}
+
+void BM_MapStatistics(benchmark::State& st) {
+  auto& s = LoadBenchMap(st);
+  for (auto _ : st) benchmark::DoNotOptimize(pyk::ComputeMapStatistics(s));
   st.counters["points"] = static_cast<double>(s.m_stats.points);
 }
 BENCHMARK(BM_MapStatistics)->DenseRange(0, 7)->Unit(benchmark::kMillisecond);
 
 // The whole-cell peak search at 3 sigma (Peak List with "whole map"), same maps.
 void BM_FindPeaksWholeMap(benchmark::State& st) {
-  const int64_t i = st.range(0);
-  const std::string map = BenchMap(i);
-  auto& s = State();
-  QuietPlatform p;
-  Prepare(s, map);
-  if (pyk::LoadMap(s, p) != 0) st.SkipWithError("load failed");
+  auto& s = LoadBenchMap(st);
   pyk::PeakSearch search;
   search.wholeMap = true;
   size_t found = 0;
   for (auto _ : st) found = pyk::FindPeaks(s, search).size();
-  st.SetLabel(BenchLabel(i, map));
   st.counters["peaks"] = static_cast<double>(found);
 }
 BENCHMARK(BM_FindPeaksWholeMap)->DenseRange(0, 7)->Unit(benchmark::kMillisecond);

@@ -18,6 +18,27 @@
 
 namespace pyk {
 
+namespace {
+
+struct LabelText {
+  const char* text;
+  const char* name;
+  int width = 27;  // dialog units
+};
+
+// A row of the density group: its name, a shown value and the density unit.
+// Returns the value's label.
+QLabel* AddDensityRow(QGridLayout* grid, int row, LabelText name, LabelText value, const char* unitName) {
+  QWidget* parent = grid->parentWidget();
+  grid->addWidget(MakeLabel(parent, name.text, name.name, name.width), row, 0);
+  QLabel* shown = MakeLabel(parent, value.text, value.name, value.width);
+  grid->addWidget(shown, row, 1);
+  grid->addWidget(MakeLabel(parent, dlg::kDensityUnit, unitName, 17), row, 2);
+  return shown;
+}
+
+}  // namespace
+
 CContourSeparationDlg::CContourSeparationDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString::fromLatin1(dlg::kSeparationCaption));
 
@@ -30,14 +51,10 @@ CContourSeparationDlg::CContourSeparationDlg(QWidget* parent) : QDialog(parent) 
   auto* group = new QGroupBox(this);
   group->setObjectName(QStringLiteral("groupSeparation"));
   auto* grid = new QGridLayout(group);
-  grid->addWidget(MakeLabel(group, dlg::kMinDensity, "labelMinDensity", 56), 0, 0);
-  m_stcMinDensity = MakeLabel(group, dlg::kMinDensityUnfilled, "stcMinDensity", 27);
-  grid->addWidget(m_stcMinDensity, 0, 1);
-  grid->addWidget(MakeLabel(group, dlg::kDensityUnit, "labelMinUnit", 17), 0, 2);
-  grid->addWidget(MakeLabel(group, dlg::kMaxDensity, "labelMaxDensity", 57), 1, 0);
-  m_stcMaxDensity = MakeLabel(group, dlg::kMaxDensityUnfilled, "stcMaxDensity", 27);
-  grid->addWidget(m_stcMaxDensity, 1, 1);
-  grid->addWidget(MakeLabel(group, dlg::kDensityUnit, "labelMaxUnit", 17), 1, 2);
+  m_stcMinDensity = AddDensityRow(grid, 0, {dlg::kMinDensity, "labelMinDensity", 56},
+                                  {dlg::kMinDensityUnfilled, "stcMinDensity"}, "labelMinUnit");
+  m_stcMaxDensity = AddDensityRow(grid, 1, {dlg::kMaxDensity, "labelMaxDensity", 57},
+                                  {dlg::kMaxDensityUnfilled, "stcMaxDensity"}, "labelMaxUnit");
   grid->setRowMinimumHeight(2, DluY(this, 6));
   grid->addWidget(MakeLabel(group, dlg::kSeparationValue, "labelSeparation", 53), 3, 0);
   m_spinSeparation = new SpinEdit(group);
@@ -53,10 +70,8 @@ CContourSeparationDlg::CContourSeparationDlg(QWidget* parent) : QDialog(parent) 
   auto* levels = new QGroupBox(this);
   levels->setObjectName(QStringLiteral("groupLevels"));
   auto* choices = new QGridLayout(levels);
-  choices->addWidget(MakeLabel(levels, dlg::kMapSigma, "labelSigma", 53), 0, 0);
-  m_stcSigma = MakeLabel(levels, dlg::kMapSigmaUnknown, "stcSigma", 27);
-  choices->addWidget(m_stcSigma, 0, 1);
-  choices->addWidget(MakeLabel(levels, dlg::kDensityUnit, "labelSigmaUnit", 17), 0, 2);
+  m_stcSigma = AddDensityRow(choices, 0, {dlg::kMapSigma, "labelSigma", 53}, {dlg::kMapSigmaUnknown, "stcSigma"},
+                             "labelSigmaUnit");
   auto check = [&](const char* text, const char* name, int row) {
     auto* box = new QCheckBox(QString::fromLatin1(text), levels);
     box->setObjectName(QString::fromLatin1(name));
