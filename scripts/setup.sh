@@ -12,6 +12,7 @@ packages=(
   xvfb xauth                                        # an X display for the OpenGL tests
   locales                                           # localedef and the sources of a comma-decimal locale
   desktop-file-utils libxml2-utils                  # checks of the installed desktop entry and file types
+  gemmi-dev zlib1g-dev                              # CCP4/MRC maps, also gzipped
 )
 
 missing=()

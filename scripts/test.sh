@@ -30,8 +30,8 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 echo "== fuzzers, ${fuzz_seconds} s each =="
 cmake -S "$top" -B "$top/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_CXX_COMPILER=clang++ -DPYK_FUZZ=ON -DPYK_TESTS=OFF -DPYK_BENCH=OFF >/dev/null
-cmake --build "$top/build-fuzz" -j2 --target fuzz_map_reader fuzz_con_reader fuzz_ini_reader
-for f in map_reader con_reader ini_reader; do
+cmake --build "$top/build-fuzz" -j2 --target fuzz_map_reader fuzz_ccp4_reader fuzz_con_reader fuzz_ini_reader
+for f in map_reader ccp4_reader con_reader ini_reader; do
   corpus="$top/build-fuzz/corpus-$f"
   mkdir -p "$corpus"
   "$top/build-fuzz/fuzz/fuzz_$f" -max_total_time="$fuzz_seconds" -print_final_stats=0 \

@@ -13,6 +13,9 @@ inline constexpr const char* kOrganisation = "Local AppWizard-Generated Applicat
 // The open-file dialog: default suffix and filter (name, then the patterns Qt reads).
 inline constexpr const char* kMapSuffix = "den";
 inline constexpr const char* kMapFilter = "Map files (*.fou,*.den) (*.fou *.den)";
+// The file dialog's second choice, for the CCP4/MRC maps of other programs.
+inline constexpr const char* kCcp4Filter =
+    "CCP4/MRC maps (*.ccp4 *.map *.mrc *.ccp4.gz *.map.gz *.mrc.gz)";
 
 // Width templates of the six value panes, in their order.
 inline constexpr const char* kPaneTemplates[6] = {

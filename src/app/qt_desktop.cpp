@@ -41,7 +41,7 @@ bool QtDesktop::RunProgramAndWait(const char* exe, const char* folder) {
 }
 
 std::string QtDesktop::AskMapFile() {
-  QFileDialog dialog(view_, QString(), QString(), msg::kMapFilter);
+  QFileDialog dialog(view_, QString(), QString(), QString(msg::kMapFilter) + ";;" + msg::kCcp4Filter);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setDefaultSuffix(msg::kMapSuffix);

@@ -58,4 +58,20 @@ inline constexpr const char* kMapEndsEarly = "%s: line %d: the file ends before 
 inline constexpr const char* kMapNotANumber = "%s: line %d: text where %s must stand";
 inline constexpr const char* kSectionPoints = "%s: %lld points fall on one section; at most %s can be collected";
 
+// Refusals of CCP4/MRC map files, each naming the file and what is wrong.
+inline constexpr const char* kCcp4Unreadable = "%s: not a readable CCP4/MRC map: %s";
+inline constexpr const char* kCcp4HeaderShort = "%s: the file ends inside the 1024-byte header";
+inline constexpr const char* kCcp4GzipDamaged = "%s: the gzip data is damaged or ends early";
+inline constexpr const char* kCcp4TooLarge = "%s: more than %s bytes; no map the viewer can hold is that large";
+inline constexpr const char* kCcp4Mode = "%s: map mode %d; only real-valued maps (modes 0, 1, 2 and 6) can be shown";
+inline constexpr const char* kCcp4CellPoints = "%s: %s grid points in the cell; at most %s can be shown";
+inline constexpr const char* kCcp4Extent =
+    "%s: the stored part (%d x %d x %d points) does not fit in the cell's grid (%d x %d x %d)";
+inline constexpr const char* kCcp4EndsEarly = "%s: the file ends before the end of its %s densities";
+inline constexpr const char* kCcp4SpaceGroup = "%s: space group number %d is not known";
+inline constexpr const char* kCcp4GridSymmetry = "%s: grid %d %d %d does not fit the symmetry of space group %s";
+inline constexpr const char* kCcp4NotFinite = "%s: stored density %s is not a finite number";
+inline constexpr const char* kCcp4Uncovered =
+    "%s: %s grid points of the cell have no value; the stored part does not cover the asymmetric unit";
+
 }  // namespace pyk::msg

@@ -1,6 +1,7 @@
 // Reading a map file and its contour conditions, and loading the map into the view.
-// The map file is mapped into memory and read in one pass with the C stream
-// semantics of StreamScanner; capacities are checked before anything is
+// The file is mapped into memory; a CCP4/MRC map is told by its content and
+// read by ccp4_map, a text map is read in one pass with the C stream
+// semantics of StreamScanner. Capacities are checked before anything is
 // stored past them, and a load fills a staged record that is committed whole.
 #include "map/reader.h"
 
@@ -14,6 +15,7 @@
 #include <cstring>
 #include <string>
 
+#include "map/ccp4_map.h"
 #include "map/map_messages.h"
 #include "map/paths.h"
 #include "map/scanner.h"
@@ -180,6 +182,14 @@ int ReadTail(MapRecord& m, Platform& platform, StreamScanner& in, const char* pa
   return 0;
 }
 
+// A text map: header, records and symmetry tail. 0 or the refusal's -1.
+int ReadTextMap(MapRecord& m, Platform& platform, const char* path, const char* begin, const char* end) {
+  StreamScanner in(begin, end);
+  if (ReadHeader(m, platform, in, path) != 0) return -1;
+  if (ReadRecords(m, platform, in, path) != 0) return -1;
+  return ReadTail(m, platform, in, path);
+}
+
 // The densities the map shows: the single column, or the chosen one of two.
 const float* ShownDensities(const MapRecord& m) {
   if (m.m_bTwoColumn != 1) return m.m_afDensity;
@@ -283,10 +293,10 @@ int ReadMapFile(MapRecord& m, Platform& platform, const char* path, ConSource co
   const MappedFile file(path);
   if (!file.ok()) return NotFound(platform);
   StartLoad(m);
-  StreamScanner in(file.begin(), file.end());
-  if (ReadHeader(m, platform, in, path) != 0) return -1;
-  if (ReadRecords(m, platform, in, path) != 0) return -1;
-  if (ReadTail(m, platform, in, path) != 0) return -1;
+  const bool ccp4 = IsCcp4Map(file.begin(), file.end());
+  const int read = ccp4 ? ReadCcp4Records(m, platform, path, file.begin(), file.end())
+                        : ReadTextMap(m, platform, path, file.begin(), file.end());
+  if (read != 0) return -1;
   if (CheckMap(m, platform, path) != 0) return -1;
   if (ReadConditions(m, platform, path, con) != 0) return -1;
   CopyShownColumn(m);

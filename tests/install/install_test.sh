@@ -23,6 +23,8 @@ for t in fou den con; do
   grep -q "application/x-pyknoscope-$t;" "$root/share/applications/pyknoscope.desktop" || fail "no MIME type $t"
   grep -q "\"\*\.$t\"" "$root/share/mime/packages/pyknoscope.xml" || fail "no glob for .$t"
 done
+grep -q "application/x-ccp4-map;" "$root/share/applications/pyknoscope.desktop" || fail "no MIME type for CCP4 maps"
+grep -q 'value="MAP "' "$root/share/mime/packages/pyknoscope.xml" || fail "no CCP4 signature"
 xmllint --noout "$root/share/mime/packages/pyknoscope.xml" || fail "file types not well-formed"
 
 # The launcher prepares its folder and runs the viewer there.
