@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "map/navigation.h"
 #include "support/maps.h"
 
 namespace pyk::test {
@@ -73,6 +76,27 @@ TEST(Navigation, FacesCarryTheSectionNumberAndTheSameFaceDoesNothing) {
   s->m_nSection = 4;
   OnFaceL(*s, p);  // within the count: kept
   EXPECT_EQ(s->m_nSection, 4);
+}
+
+TEST(Navigation, SectionAtTakesTheFractionPeriodicallyAndRoundsHalfUp) {
+  TempDir dir;
+  auto s = FreshState();
+  RecordingPlatform p;
+  ASSERT_EQ(LoadText(*s, p, dir, GridMapText(4, 5, 20, [](int x, int y, int z) { return x + y + z; })), 0);
+  const double belowHalf = std::nextafter(0.125, 0.0);  // just below half a step of 4
+  const struct {
+    int plane;
+    double fraction;
+    int expected;
+  } rows[] = {
+      {kPlane00L, 0.5, 10},   {kPlane0K0, 0.5, 3},   {kPlane0K0, -0.5, 3},
+      {kPlane00L, 0.0, 0},    {kPlane00L, 1.0, 20},  {kPlane00L, 1.25, 5},
+      {kPlane00L, -0.25, 15}, {kPlaneH00, 0.125, 1}, {kPlaneH00, belowHalf, 0},
+  };
+  for (const auto& r : rows) {
+    SelectFace(*s, r.plane);
+    EXPECT_EQ(SectionAt(*s, r.fraction), r.expected) << r.plane << " " << r.fraction;
+  }
 }
 
 TEST(Navigation, MeshModeRecalculatesAndRefusesContourDensity) {

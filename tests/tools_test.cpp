@@ -38,6 +38,8 @@ TEST(ReportTool, WritesTheChosenFaceAndSection) {
       {"--face k --section 99", "=6\n", "=6\n", "0.0000000000e+00", 5 * 6},
       {"--section -3", "=5\n", "=0\n", "0.0000000000e+00", 5 * 7},
       {"--section 3 --face l", "=5\n", "=3\n", "1.5000000000e+00", 5 * 7},
+      {"--face h --at 0.5", "=4\n", "=2\n", "2.0000000000e+00", 7 * 6},   // as --section 2
+      {"--at -0.4 --face l", "=5\n", "=3\n", "1.5000000000e+00", 5 * 7},  // 0.6 of 5, after the face
   };
   for (const auto& row : rows) {
     TempDir dir;
@@ -82,11 +84,14 @@ TEST(ReportTool, UsageAndAMissingSettingsFile) {
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out.rfind("Usage: pyknoscope-report", 0), 0u);
   for (const char* bad : {"", "m.fou r.fmap", "--face x m.fou r.fmap m.con", "--section 2x m.fou r.fmap m.con",
-                          "--bogus m.fou r.fmap m.con", "a b c d"}) {
+                          "--bogus m.fou r.fmap m.con", "a b c d", "--at x m.fou r.fmap m.con",
+                          "--at 0.5x m.fou r.fmap m.con", "--section 1 --at 0.5 m.fou r.fmap m.con"}) {
     r = Report(dir, bad);
     EXPECT_EQ(r.status, 1) << bad;
     EXPECT_NE(r.err.find("Usage:"), std::string::npos) << bad;
   }
+  r = Report(dir, "--at x m.fou r.fmap m.con");
+  EXPECT_EQ(r.err.rfind("pyknoscope-report: --at needs a number\n", 0), 0u) << r.err;
   r = Report(dir, "m.fou r.fmap m.con");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.err, "ini file not found !!\n");

@@ -21,9 +21,13 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/color_setting_dialog.h"
 #include "dialogs/contour_separation_dialog.h"
+#include "dialogs/go_to_section_dialog.h"
 #include "dialogs/map_statistics_dialog.h"
 #include "dialogs/peak_list_dialog.h"
+#include "engine/navigation.h"
 #include "engine/view_commands.h"
+#include "map/navigation.h"
+#include "map/section.h"
 #include "render/contour.h"
 #include "state/message.h"
 
@@ -68,10 +72,18 @@ CMainFrame::CMainFrame(CPyknoscopeView* view, CPyknoscopeDoc* doc) : view_(view)
   BuildMenus();
   BuildToolBar();
   BuildStatusBar();
-  connect(view_, &CPyknoscopeView::stateChanged, this, &CMainFrame::RefreshActions);
+  // A map loaded by the view itself makes the last command's status line stale.
+  connect(view_, &CPyknoscopeView::stateChanged, this, [this] {
+    statusText_.clear();
+    RefreshActions();
+  });
   connect(view_, &CPyknoscopeView::panesChanged, this, &CMainFrame::TakePanes);
   connect(view_, &CPyknoscopeView::pointerRead, this, [this](const QString& text) {
     pointerText_ = text;
+    ShowMessageArea();
+  });
+  connect(view_, &CPyknoscopeView::statusShown, this, [this](const QString& text) {
+    statusText_ = text;
     ShowMessageArea();
   });
   RefreshActions();
@@ -197,6 +209,7 @@ CommandContext CMainFrame::Context() { return {view_->state(), view_->desktop(),
 
 void CMainFrame::OnCommand(CommandId id) {
   if (const Command* c = FindCommand(id)) {
+    statusText_.clear();
     CommandContext context = Context();
     RunCommand(*c, context);
   }
@@ -207,6 +220,12 @@ void CMainFrame::SaveBitmap() { view_->OnSaveBitmap(); }
 void CMainFrame::CopyToClipboard() { view_->OnCopyClipboard(); }
 void CMainFrame::EditColors() { OnSetColor(view_->state(), view_->desktop(), view_); }
 void CMainFrame::EditContourSeparation() { OnContourSeparation(view_->state(), view_->desktop(), view_); }
+void CMainFrame::EditSectionPosition() {
+  ViewState& s = view_->state();
+  if (s.m_bMapValid != 1) return;
+  double fraction = SectionFraction(s);
+  if (AskSectionFraction(AxesOf(s.m_nPlane).normal, &fraction, this)) OnGoToFraction(s, view_->desktop(), fraction);
+}
 void CMainFrame::ShowAbout() { ShowAboutDialog(this); }
 
 void CMainFrame::ShowMapStatistics() { ShowMapStatisticsDialog(view_->state(), this); }
@@ -228,8 +247,8 @@ void CMainFrame::ToggleBar(CommandId bar) {
 }
 
 void CMainFrame::ShowMessageArea() {
-  if (!pointerText_.isEmpty()) {
-    ready_->setText(pointerText_);
+  if (!pointerText_.isEmpty() || !statusText_.isEmpty()) {
+    ready_->setText(!pointerText_.isEmpty() ? pointerText_ : statusText_);
     return;
   }
   // The usual text says when the contours drawn stop below the map's top.

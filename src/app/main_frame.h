@@ -44,6 +44,7 @@ class CMainFrame : public QMainWindow, public Shell {
   void CopyToClipboard() override;
   void EditColors() override;
   void EditContourSeparation() override;
+  void EditSectionPosition() override;
   void ShowAbout() override;
   void ShowMapStatistics() override;
   void EditPeakSearch() override;
@@ -71,7 +72,8 @@ class CMainFrame : public QMainWindow, public Shell {
   void BuildToolBar();
   void BuildStatusBar();
   void TakePanes();
-  // The message area: the reading under the pointer while there is one, else the usual text.
+  // The message area: the reading under the pointer while there is one, else
+  // the last command's status line, else the usual text.
   void ShowMessageArea();
   CommandContext Context();
 
@@ -83,6 +85,7 @@ class CMainFrame : public QMainWindow, public Shell {
   QLabel* ready_ = nullptr;
   QLabel* mapName_ = nullptr;
   QString pointerText_;
+  QString statusText_;
   QLabel* panes_[6] = {};
 };
 

@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "app/app_messages.h"
+#include "app/view.h"
 #include "dialogs/contour_conditions_dialog.h"
 
 namespace pyk {
@@ -74,5 +75,9 @@ std::string QtDesktop::AskBitmapFile(const std::string& defaultName) {
 }
 
 void QtDesktop::Beep() { QApplication::beep(); }
+
+void QtDesktop::ShowStatus(const char* text) {
+  if (auto* view = qobject_cast<CPyknoscopeView*>(view_.data())) emit view->statusShown(QString::fromLocal8Bit(text));
+}
 
 }  // namespace pyk

@@ -1,5 +1,5 @@
 // The desktop services of the viewer on Qt: message boxes, dialogs, the
-// text viewer, repaint requests and the waited mesh program.
+// text viewer, repaint requests, the waited mesh program and status lines.
 #pragma once
 
 #include <QPointer>
@@ -24,6 +24,8 @@ class QtDesktop : public Desktop {
   bool AskOkCancel(const char* text) override;
   std::string AskBitmapFile(const std::string& defaultName) override;
   void Beep() override;
+  // Through the view's statusShown signal, to the window that shows it.
+  void ShowStatus(const char* text) override;
 
   // The longest the viewer waits for the mesh program.
   static constexpr int kMeshTimeoutMs = 30000;

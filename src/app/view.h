@@ -63,6 +63,8 @@ class CPyknoscopeView : public QOpenGLWidget {
   void panesChanged();
   // The map under the pointer as the status bar shows it; empty off the map.
   void pointerRead(const QString& text);
+  // A line the engine says in the status bar, kept until the next command.
+  void statusShown(const QString& text);
 
  protected:
   void initializeGL() override;

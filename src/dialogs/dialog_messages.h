@@ -61,6 +61,12 @@ inline constexpr const char* kDashedNegatives = "Dashed negative contours (&D)";
 inline constexpr const char* kThreeSigmaPreset = "+/-3 sigma (&3)";
 inline constexpr float kPresetSigmas = 3.0f;
 
+// Go to Section dialog: the fractional coordinate along the normal of the
+// face shown, labelled by that axis (x, y, z).
+inline constexpr const char* kGoToCaption = "Go to Section";
+inline constexpr const char* kGoToAxisLabels[] = {"x (fraction of a) :", "y (fraction of b) :", "z (fraction of c) :"};
+inline constexpr const char* kGoToFractionFormat = "%.4f";
+
 // Contour Conditions dialog.
 inline constexpr const char* kConditionsCaption = "Contour Conditions";
 inline constexpr const char* kF000 = "F(000) :";

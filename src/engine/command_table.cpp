@@ -14,6 +14,7 @@ using C = CommandContext;
 bool InMode(const C& c, int mode) { return c.s.m_nViewMode == mode; }
 bool InMouseMode(const C& c, int mode) { return c.s.m_nMouseMode == mode; }
 bool MeshMode(const ViewState& s) { return s.m_nViewMode == k3dMesh; }
+bool MapHeld(const ViewState& s) { return s.m_bMapValid == 1; }
 bool TwoColumnMap(const ViewState& s) { return s.m_bMapValid == 1 && s.m_bTwoColumn == 1; }
 
 enum Menu { kFile, kViewMode, kMouse, kSetHkl, kOption, kHelp };
@@ -77,6 +78,8 @@ const Command kCommands[] = {
      {41}, {}, [](C& c) { OnSectionUp(c.s, c.desktop); }},
     {kCmdSectionDown, "Decrease contour section", "Section Down", "section_down.xpm",
      {kSetHkl, 1, "Section Down (&D)"}, {42}, {}, [](C& c) { OnSectionDown(c.s, c.desktop); }},
+    {kCmdGoToSection, "Go to the contour section at a fractional coordinate", "Go to Section", nullptr,
+     {kSetHkl, 1, "Go to Section (&G) ..."}, {}, {}, [](C& c) { c.shell.EditSectionPosition(); }, nullptr, MapHeld},
 
     {kCmdDensityDown, "Contour density down", "Contour Density Down", "density_down.xpm",
      {kOption, 0, "Down (&D)", kDensitySub}, {51}, {}, [](C& c) { OnContourDensityDown(c.s, c.desktop); }, nullptr,

@@ -50,6 +50,7 @@ enum CommandId : int {
   kCmdPeakList = 33002,
   kCmdFirstColumn = 33003,
   kCmdSecondColumn = 33004,
+  kCmdGoToSection = 33005,
 };
 
 // What only the window can do: the picture's capture, the modal dialogs,
@@ -61,6 +62,8 @@ class Shell {
   virtual void CopyToClipboard() = 0;
   virtual void EditColors() = 0;
   virtual void EditContourSeparation() = 0;
+  // Asks for a fractional coordinate along the face's normal and goes to the section there.
+  virtual void EditSectionPosition() = 0;
   virtual void ShowAbout() = 0;
   virtual void ShowMapStatistics() = 0;
   virtual void EditPeakSearch() = 0;

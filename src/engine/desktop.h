@@ -1,6 +1,7 @@
 // What the viewer shell needs from the desktop beyond the engine's platform:
 // the open and save dialogs, the OK/Cancel question, starting the text viewer
-// and the browser, and the beep. Qt implements it; tests record it.
+// and the browser, the beep and a line in the status bar. Qt implements it;
+// tests record it.
 #pragma once
 
 #include <string>
@@ -27,6 +28,8 @@ class Desktop : public Platform {
   virtual std::string AskBitmapFile(const std::string& defaultName) = 0;
   // The desktop's default beep.
   virtual void Beep() = 0;
+  // Says text in the status bar's message area until the next command.
+  virtual void ShowStatus(const char* text) = 0;
 };
 
 }  // namespace pyk

@@ -1,5 +1,5 @@
-// The engine's own texts: the report's text viewer, the help page and the
-// reading under the pointer.
+// The engine's own texts: the report's text viewer, the help page, the
+// reading under the pointer and the section gone to.
 #pragma once
 
 namespace pyk::msg {
@@ -16,5 +16,8 @@ inline constexpr const char* kHelpFailed = "Cannot execute html file !!!";
 // that density in units of the map's sigma.
 inline constexpr const char* kPointerReading = "x %.3f  y %.3f  z %.3f   grid %d %d %d   density %.4g";
 inline constexpr const char* kPointerSigma = " (%.2f sigma)";
+
+// Go to Section: the section shown, its axis (x, y or z) and its fractional coordinate.
+inline constexpr const char* kSectionGoneTo = "Section %d: %c = %.4f";
 
 }  // namespace pyk::msg

@@ -1,8 +1,11 @@
 // Face, section, contour-density and height commands.
 #include "engine/navigation.h"
 
+#include "engine/engine_messages.h"
 #include "map/map_messages.h"
 #include "map/navigation.h"
+#include "map/section.h"
+#include "state/message.h"
 #include "views3d/mesh_exchange.h"
 
 namespace pyk {
@@ -34,6 +37,13 @@ void OnSectionDown(ViewState& s, Platform& platform) {
 }
 void GoToSection(ViewState& s, Platform& platform, int n) {
   Finish(s, platform, SelectSection(s, n < 0 ? 0 : (n > s.m_nSectionCount ? s.m_nSectionCount : n)));
+}
+
+void OnGoToFraction(ViewState& s, Desktop& desktop, double fraction) {
+  if (!s.m_bMapValid) return;
+  GoToSection(s, desktop, SectionAt(s, fraction));
+  const char axis = "xyz"[AxesOf(s.m_nPlane).normal];
+  desktop.ShowStatus(FormatText(msg::kSectionGoneTo, s.m_nSection, axis, SectionFraction(s)).c_str());
 }
 
 void OnContourDensityDown(ViewState& s, Platform& platform) {

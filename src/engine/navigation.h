@@ -1,6 +1,7 @@
 // The face, section, contour-density and height commands.
 #pragma once
 
+#include "engine/desktop.h"
 #include "state/platform.h"
 #include "state/view_state.h"
 
@@ -18,6 +19,9 @@ void OnSectionUp(ViewState& s, Platform& platform);
 void OnSectionDown(ViewState& s, Platform& platform);
 // Section n, held within 0 .. m_nSectionCount as the section steps hold it.
 void GoToSection(ViewState& s, Platform& platform, int n);
+// Go to Section: the section nearest the fractional coordinate along the
+// face's normal, and the status bar naming that section's own coordinate.
+void OnGoToFraction(ViewState& s, Desktop& desktop, double fraction);
 void OnContourDensityDown(ViewState& s, Platform& platform);
 void OnContourDensityUp(ViewState& s, Platform& platform);
 void OnHeightDown(ViewState& s, Platform& platform);

@@ -1,6 +1,8 @@
 // Face, section and height-scale changes of the shown section.
 #include "map/navigation.h"
 
+#include <cmath>
+
 #include "map/section.h"
 
 namespace pyk {
@@ -23,6 +25,19 @@ bool SelectSection(ViewState& s, int n) {
   s.m_anSectionIndex[s.m_nPlane] = s.m_nSection;
   ComputeSection(s);
   return true;
+}
+
+int SectionAt(const ViewState& s, double fraction) {
+  const int count = s.m_nSectionCount;
+  if (count <= 0 || !std::isfinite(fraction)) return 0;
+  if (fraction < 0.0 || fraction > 1.0) fraction -= std::floor(fraction);
+  // Non-negative here, so rounding half away from zero rounds half up; adding 0.5 would round up
+  // some products just below a half step.
+  return static_cast<int>(std::round(fraction * count));
+}
+
+double SectionFraction(const ViewState& s) {
+  return s.m_nSectionCount > 0 ? static_cast<double>(s.m_nSection) / s.m_nSectionCount : 0.0;
 }
 
 bool ScaleHeight(ViewState& s, float factor) {

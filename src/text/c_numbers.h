@@ -4,10 +4,13 @@
 #pragma once
 
 #include <charconv>
+#include <cmath>
 #include <cstdarg>
 #include <cstddef>
 #include <cstdio>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 namespace pyk {
 
@@ -36,6 +39,17 @@ inline std::from_chars_result ParseC(const char* first, const char* last, float&
 }
 inline std::from_chars_result ParseC(const char* first, const char* last, double& value) {
   return std::from_chars(first, last, value, std::chars_format::general);
+}
+
+// True with *value set when the whole text is one finite number in the C
+// form (a leading '+' allowed); otherwise *value is left alone.
+inline bool ParseFiniteC(std::string_view text, double* value) {
+  if (text.size() > 1 && text[0] == '+' && text[1] != '-') text.remove_prefix(1);
+  double v = 0.0;
+  const auto [end, ec] = ParseC(text.data(), text.data() + text.size(), v);
+  if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(v)) return false;
+  *value = v;
+  return true;
 }
 
 }  // namespace pyk

@@ -5,14 +5,18 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
 
+#include "dialogs/go_to_section_dialog.h"
+#include "support/modal.h"
 #include "viewer_fixture.h"
 
 namespace pyk::test {
@@ -154,6 +158,39 @@ TEST(Shell, CommandsChangeTheStateAndTheCheckMarks) {
             "Contour levels capped at 20001: the highest levels are not drawn");
   v.Trigger(kCmdDensityDown);
   v.Trigger(kCmdDensityDown);
+  EXPECT_EQ(v.frame->messagePane()->text().toStdString(), "Ready");
+}
+
+// Go to Section follows the section steps in Set (hkl), needs a map, asks along
+// the face's normal from the section shown, takes only a C-locale number and
+// names the section reached in the message area until the next command.
+TEST(Shell, GoToSectionAsksAlongTheNormalAndSaysTheSectionReached) {
+  {
+    Viewer empty;
+    EXPECT_FALSE(empty.frame->action(kCmdGoToSection)->isEnabled());
+  }
+  Viewer v(Sample("aspirin"));  // (0 k 0), 32 sections along b
+  const std::vector<std::string> set = Lines(v.frame->menuBar()->actions()[3]->menu());
+  ASSERT_GE(set.size(), 2u);
+  EXPECT_EQ(std::vector<std::string>(set.end() - 2, set.end()),
+            (std::vector<std::string>{"Section Down (&D)", "Go to Section (&G) ..."}));
+  ASSERT_TRUE(v.frame->action(kCmdGoToSection)->isEnabled());
+  for (int k = 0; k < 8; ++k) v.Trigger(kCmdSectionUp);
+  WhenModal<CGoToSectionDlg>([](CGoToSectionDlg& d) {
+    EXPECT_EQ(d.m_labelFraction->text(), "y (fraction of b) :");
+    EXPECT_EQ(d.m_editFraction->text(), "0.2500");
+    d.m_editFraction->setText("0,51");  // not a number in the C form: the dialog stays
+    QTest::mouseClick(d.m_buttonOk, Qt::LeftButton);
+    EXPECT_TRUE(d.isVisible());
+    d.m_editFraction->setText("1.51");
+    QTest::mouseClick(d.m_buttonOk, Qt::LeftButton);
+  });
+  v.Trigger(kCmdGoToSection);
+  EXPECT_EQ(v.state().m_nSection, 16);  // 1.51 is taken as 0.51: 16.32 of 32
+  EXPECT_EQ(v.state().m_anSectionIndex[kPlane0K0], 16);
+  EXPECT_EQ(v.desktop.Count("status:Section 16: y = 0.5000"), 1);
+  EXPECT_EQ(v.frame->messagePane()->text().toStdString(), "Section 16: y = 0.5000");
+  v.Trigger(kCmdSectionUp);
   EXPECT_EQ(v.frame->messagePane()->text().toStdString(), "Ready");
 }
 

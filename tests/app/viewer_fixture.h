@@ -40,6 +40,10 @@ class RecordingDesktop : public Desktop {
   bool AskOkCancel(const char* text) override { return Note(std::string("ask-ok-cancel:") + text, okAnswer); }
   std::string AskBitmapFile(const std::string& name) override { return Note("ask-bitmap:" + name, bitmapAnswer); }
   void Beep() override { rec.events.emplace_back("beep"); }
+  void ShowStatus(const char* text) override {
+    rec.events.push_back(std::string("status:") + text);
+    real.ShowStatus(text);  // and on to the window, as the real one does
+  }
 
   std::vector<std::string> Messages() const { return rec.Messages(); }
   int Count(const std::string& event) const { return static_cast<int>(std::ranges::count(rec.events, event)); }
@@ -82,6 +86,7 @@ class Viewer {
     fs::current_path(dir.path());
     view = new CPyknoscopeView(desktop);
     desktop.view = view;
+    desktop.real.SetView(view);
     frame = std::make_unique<CMainFrame>(view, &doc);
     frame->PlaceFromSettings(view->state());
     frame->show();

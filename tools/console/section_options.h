@@ -1,4 +1,5 @@
-// The options both command-line tools share: the face and the section to show.
+// The options both command-line tools share: the face and the section to
+// show, by its number or by a fractional coordinate along the face's normal.
 #pragma once
 
 #include <cerrno>
@@ -14,11 +15,13 @@ struct SectionOptions {
   int plane = -1;
   bool haveSection = false;
   long section = 0;
+  bool haveAt = false;
+  double at = 0.0;
 };
 
-// Takes argv[*i] (and its value, advancing *i) when it is --face or
-// --section. Returns 1 when taken, 0 for any other argument, -1 with
-// *problem set when the value is missing or wrong.
+// Takes argv[*i] (and its value, advancing *i) when it is --face, --section
+// or --at. Returns 1 when taken, 0 for any other argument, -1 with *problem
+// set when the value is missing or wrong or --section and --at are both given.
 inline int ParseSectionOption(int argc, char** argv, int* i, SectionOptions* o, const char** problem) {
   const std::string_view a = argv[*i];
   if (a == "--face") {
@@ -49,18 +52,31 @@ inline int ParseSectionOption(int argc, char** argv, int* i, SectionOptions* o, 
       return -1;
     }
     o->haveSection = true;
-    return 1;
+  } else if (a == "--at") {
+    if (*i + 1 == argc || !ParseFiniteC(argv[++*i], &o->at)) {
+      *problem = "--at needs a number";
+      return -1;
+    }
+    o->haveAt = true;
+  } else {
+    return 0;
   }
-  return 0;
+  if (o->haveSection && o->haveAt) {
+    *problem = "--section and --at cannot both be given";
+    return -1;
+  }
+  return 1;
 }
 
-// Shows the face, then sets the section number held within
-// 0 .. the section count, as the section steps hold it.
+// Shows the face, then sets the section number held within 0 .. the section
+// count, as the section steps hold it, or the section nearest the fraction.
 inline void ApplySectionOptions(ViewState& s, const SectionOptions& o) {
   if (o.plane >= 0) SelectFace(s, o.plane);
   if (o.haveSection) {
     const long n = o.section < 0 ? 0 : (o.section > s.m_nSectionCount ? s.m_nSectionCount : o.section);
     SelectSection(s, static_cast<int>(n));
+  } else if (o.haveAt) {
+    SelectSection(s, SectionAt(s, o.at));
   }
 }
 

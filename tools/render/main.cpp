@@ -23,9 +23,9 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: pyknoscope-render [--mode contour|3d] [--gradient] [--face l|h|k] [--section N]\n"
-    "                         [--size WxH] [--rotate RX,RY] [--sigma-step S] [--symmetric]\n"
-    "                         [--dashed] [--peaks] MAP CON OUT\n"
+    "Usage: pyknoscope-render [--mode contour|3d] [--gradient] [--face l|h|k]\n"
+    "                         [--section N | --at FRACTION] [--size WxH] [--rotate RX,RY]\n"
+    "                         [--sigma-step S] [--symmetric] [--dashed] [--peaks] MAP CON OUT\n"
     "\n"
     "Renders the picture the viewer shows for MAP with the contour conditions CON\n"
     "(as when started with these file arguments; Pyknoscope.ini is read from the\n"
@@ -33,6 +33,9 @@ constexpr const char* kUsage =
     "a PNG when OUT ends in .png. --mode overrides the settings' start-up mode,\n"
     "--gradient draws filled bands, --rotate sets the mouse rotation in degrees\n"
     "(seen in 3D Contour mode), --size the picture in pixels (default 800x600).\n"
+    "--face and --section choose the section as pyknoscope-report does; --at\n"
+    "FRACTION the section nearest that fractional coordinate along the face's\n"
+    "normal, as Go to Section does.\n"
     "--sigma-step sets the contour separation to S times the map's sigma,\n"
     "--symmetric lays the levels symmetric about zero, --dashed draws negative\n"
     "lines dashed, --peaks marks the whole cell's peaks of 3 sigma and more.\n"

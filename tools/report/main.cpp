@@ -15,13 +15,15 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: pyknoscope-report [--face l|h|k] [--section N] [--stats]\n"
+    "Usage: pyknoscope-report [--face l|h|k] [--section N | --at FRACTION] [--stats]\n"
     "                         [--peaks [--whole-map] [--threshold SIGMAS]] MAP REPORT CON\n"
     "\n"
     "Loads MAP with its contour conditions CON as the viewer does when started\n"
     "with these file arguments (Pyknoscope.ini is read from the current folder),\n"
     "optionally changes the face to (0 0 l), (h 0 0) or (0 k 0) and the section\n"
-    "number to N (held within 0 .. the section count), and writes the section's\n"
+    "number to N (held within 0 .. the section count) or to the section nearest\n"
+    "FRACTION along the face's normal (taken periodically into 0 .. 1, as\n"
+    "Go to Section does; not together with --section), and writes the section's\n"
     "density report to REPORT. With --stats, REPORT gets the map's statistics\n"
     "over the whole cell instead, one \"name value\" a line: mean, sigma (the rms\n"
     "deviation from the mean), min, max and points (the grid points counted).\n"
