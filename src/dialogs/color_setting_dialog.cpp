@@ -118,16 +118,12 @@ CColorSettingDlg::CColorSettingDlg(QWidget* parent) : QDialog(parent) {
   m_buttonCancel = MakeButton(this, dlg::kCancel, "buttonCancel", 38, 14);
   connect(m_buttonOk, &QPushButton::clicked, this, &QDialog::accept);
   connect(m_buttonCancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* rowButtons = new QHBoxLayout;
-  rowButtons->addWidget(m_buttonOk);
-  rowButtons->addStretch(1);
-  rowButtons->addWidget(m_buttonCancel);
 
   auto* column = new QVBoxLayout(this);
   column->addWidget(groupColors);
   column->addWidget(groupBack);
   column->addWidget(groupWidth);
-  column->addLayout(rowButtons);
+  column->addLayout(ButtonRow(m_buttonOk, m_buttonCancel));
   column->setSizeConstraint(QLayout::SetFixedSize);
 
   // Tab order: OK, Cancel, the "....." buttons by control id, the edit.

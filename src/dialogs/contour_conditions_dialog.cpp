@@ -33,13 +33,9 @@ CContourConditionsDlg::CContourConditionsDlg(QWidget* parent) : QDialog(parent) 
   grid->addWidget(m_editF000, 0, 1);
   grid->addWidget(MakeLabel(this, dlg::kDivision, "labelDivision", 59), 1, 0);
   grid->addWidget(m_editDivision, 1, 1);
-  auto* rowButtons = new QHBoxLayout;
-  rowButtons->addWidget(m_buttonOk);
-  rowButtons->addStretch(1);
-  rowButtons->addWidget(m_buttonCancel);
   auto* column = new QVBoxLayout(this);
   column->addLayout(grid);
-  column->addLayout(rowButtons);
+  column->addLayout(ButtonRow(m_buttonOk, m_buttonCancel));
   column->setSizeConstraint(QLayout::SetFixedSize);
 
   setTabOrder(m_buttonOk, m_buttonCancel);

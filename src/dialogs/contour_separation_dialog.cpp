@@ -86,14 +86,10 @@ CContourSeparationDlg::CContourSeparationDlg(QWidget* parent) : QDialog(parent) 
   connect(m_checkInSigma, &QCheckBox::toggled, this, &CContourSeparationDlg::OnInSigma);
   connect(m_buttonPreset, &QPushButton::clicked, this, &CContourSeparationDlg::OnPreset);
 
-  auto* rowButtons = new QHBoxLayout;
-  rowButtons->addWidget(m_buttonOk);
-  rowButtons->addStretch(1);
-  rowButtons->addWidget(m_buttonCancel);
   auto* column = new QVBoxLayout(this);
   column->addWidget(group);
   column->addWidget(levels);
-  column->addLayout(rowButtons);
+  column->addLayout(ButtonRow(m_buttonOk, m_buttonCancel));
   column->setSizeConstraint(QLayout::SetFixedSize);
 
   setTabOrder(m_buttonOk, m_buttonCancel);

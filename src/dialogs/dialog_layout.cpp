@@ -1,6 +1,7 @@
 #include "dialogs/dialog_layout.h"
 
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -32,6 +33,14 @@ QLabel* MakeLabel(QWidget* parent, const char* text, const char* name, int w) {
   l->setObjectName(QString::fromLatin1(name));
   l->setMinimumWidth(DluX(parent, w));
   return l;
+}
+
+QHBoxLayout* ButtonRow(QPushButton* ok, QPushButton* cancel) {
+  auto* row = new QHBoxLayout;
+  row->addWidget(ok);
+  row->addStretch(1);
+  row->addWidget(cancel);
+  return row;
 }
 
 }  // namespace pyk

@@ -1,8 +1,9 @@
 // What the dialogs share in their layout: dialog units (a quarter of the
 // font's average character width, an eighth of its height) and fixed-size
-// buttons and labels measured in them.
+// buttons and labels measured in them, and the OK / Cancel row.
 #pragma once
 
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -18,5 +19,7 @@ int DluY(const QWidget* w, int n);
 QPushButton* MakeButton(QWidget* parent, const char* text, const char* name, int w, int h);
 // A static text of at least w dialog units with the given text and object name.
 QLabel* MakeLabel(QWidget* parent, const char* text, const char* name, int w);
+// The bottom row of a dialog: OK at the left, Cancel at the right.
+QHBoxLayout* ButtonRow(QPushButton* ok, QPushButton* cancel);
 
 }  // namespace pyk

@@ -33,13 +33,9 @@ CGoToSectionDlg::CGoToSectionDlg(int normal, double fraction, QWidget* parent)
   auto* grid = new QGridLayout;
   grid->addWidget(m_labelFraction, 0, 0);
   grid->addWidget(m_editFraction, 0, 1);
-  auto* rowButtons = new QHBoxLayout;
-  rowButtons->addWidget(m_buttonOk);
-  rowButtons->addStretch(1);
-  rowButtons->addWidget(m_buttonCancel);
   auto* column = new QVBoxLayout(this);
   column->addLayout(grid);
-  column->addLayout(rowButtons);
+  column->addLayout(ButtonRow(m_buttonOk, m_buttonCancel));
   column->setSizeConstraint(QLayout::SetFixedSize);
 
   setTabOrder(m_editFraction, m_buttonOk);
