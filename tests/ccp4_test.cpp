@@ -1,5 +1,6 @@
-// CCP4/MRC maps: the same sections as the text map of the same density, in
-// any axis order, from a part of the cell, gzipped; and clear refusals.
+// CCP4/MRC maps: the sample generator's copies of the samples show the same
+// sections, reports and pictures as the text maps, in any axis order, from a
+// part of the cell, gzipped; and damaged or unshowable files are refused.
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -9,53 +10,12 @@
 #include <iterator>
 
 #include "map/navigation.h"
+#include "map/report.h"
 #include "support/maps.h"
+#include "tools/samplemap/samples.h"
 
 namespace pyk::test {
 namespace {
-
-// The whole cell of the shown map, x fastest, read off its (0 0 l) sections.
-std::vector<float> WholeCell(ViewState& s) {
-  SelectFace(s, kPlane00L);
-  const int nx = s.m_anGrid[0], ny = s.m_anGrid[1], nz = s.m_anGrid[2];
-  std::vector<float> cell(size_t(nx) * ny * nz);
-  for (int z = 0; z < nz; ++z) {
-    SelectSection(s, z);
-    for (int y = 0; y < ny; ++y)
-      for (int x = 0; x < nx; ++x) cell[(size_t(z) * ny + y) * nx + x] = s.m_afSection[x][y];
-  }
-  return cell;
-}
-
-// A CCP4 map of the cell values with the given space group. axes[i] is the
-// cell axis (0 x, 1 y, 2 z) along file axis i (columns, rows, sections); only
-// points from start with count points along each cell axis are stored.
-void WriteCcp4(const std::string& path, const ViewState& s, const std::vector<float>& cell, const char* group,
-               std::array<int, 3> axes, std::array<int, 3> start, std::array<int, 3> count) {
-  gemmi::Ccp4<float> map;
-  const int* n = s.m_anGrid;
-  map.grid.set_unit_cell(s.m_afCell[0], s.m_afCell[1], s.m_afCell[2], s.m_afCell[3], s.m_afCell[4], s.m_afCell[5]);
-  map.grid.spacegroup = gemmi::find_spacegroup_by_name(group);
-  map.grid.set_size_without_checking(n[0], n[1], n[2]);
-  map.grid.axis_order = gemmi::AxisOrder::XYZ;
-  map.grid.data = cell;
-  map.update_ccp4_header(2);
-  for (int i = 0; i < 6; ++i) map.set_header_float(11 + i, s.m_afCell[i]);  // the floats themselves
-  std::vector<float> part;
-  int p[3];
-  for (p[2] = 0; p[2] < count[axes[2]]; ++p[2])
-    for (p[1] = 0; p[1] < count[axes[1]]; ++p[1])
-      for (p[0] = 0; p[0] < count[axes[0]]; ++p[0]) {
-        int c[3];
-        for (int i = 0; i < 3; ++i) c[axes[i]] = (start[axes[i]] + p[i] + n[axes[i]]) % n[axes[i]];
-        part.push_back(cell[(size_t(c[2]) * n[1] + c[1]) * n[0] + c[0]]);
-      }
-  map.grid.data = part;
-  map.set_header_3i32(1, count[axes[0]], count[axes[1]], count[axes[2]]);
-  map.set_header_3i32(5, start[axes[0]], start[axes[1]], start[axes[2]]);
-  map.set_header_3i32(17, axes[0] + 1, axes[1] + 1, axes[2] + 1);
-  map.write_ccp4_map(path);
-}
 
 std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -69,84 +29,112 @@ void Gzip(const std::string& from, const std::string& to) {
   gzclose(f);
 }
 
-int LoadFile(ViewState& s, RecordingPlatform& p, const std::string& path) {
-  return LoadMap(s, p, LoadRequest{path});
+// The samples with their CCP4 copies, written once by the generator as a
+// user would run it; the half-cell aspirin copy also gzipped.
+const TempDir& Samples() {
+  static const TempDir dir;
+  static const bool written = [] {
+    if (RunTool(dir.path(), PYK_SAMPLEMAP_EXE, "--ccp4 .").status != 0) return false;
+    Gzip(dir.File("aspirin-part.map"), dir.File("aspirin-part.map.gz"));
+    return true;
+  }();
+  EXPECT_TRUE(written);
+  return dir;
 }
 
-// aspirin.fou as the viewer shows it, and its whole cell.
-struct Aspirin {
-  std::unique_ptr<ViewState> text = FreshState();
-  std::vector<float> cell;
-  Aspirin() {
-    RecordingPlatform p;
-    if (LoadFile(*text, p, DataFile("aspirin.fou")) == 0) cell = WholeCell(*text);
-  }
-};
+std::unique_ptr<ViewState> Load(const std::string& path) {
+  auto s = FreshState();
+  RecordingPlatform p;
+  EXPECT_EQ(LoadMap(*s, p, LoadRequest{path}), 0) << path << " " << (p.Messages().empty() ? "" : p.Messages()[0]);
+  EXPECT_TRUE(p.Messages().empty()) << path;
+  return s;
+}
 
-TEST(Ccp4, EverySectionOfEveryFaceEqualsTheTextMap) {
-  Aspirin a;
-  ASSERT_FALSE(a.cell.empty());
-  auto& text = a.text;
-  const std::vector<float>& cell = a.cell;
-  const int* n = text->m_anGrid;
-  TempDir dir;
-  WriteText(dir.File("a.con"), ReadBytes(DataFile("aspirin.con")));
-  // P 1 21/c 1 is complete from y = 0 .. b/2; the stored part starts below zero to make the reader wrap it.
-  const struct {
-    const char* file;
-    std::array<int, 3> axes, start, count;
-    bool gzip;
-  } rows[] = {
-      {"a.ccp4", {0, 1, 2}, {0, 0, 0}, {n[0], n[1], n[2]}, false},
-      {"a.map", {2, 0, 1}, {0, -2, 0}, {n[0], n[1] / 2 + 4, n[2]}, false},
-      {"a.mrc", {1, 2, 0}, {0, 0, 0}, {n[0], n[1] / 2 + 1, n[2]}, true},
-  };
-  for (const auto& r : rows) {
-    std::string path = dir.File(r.file);
-    WriteCcp4(path, *text, cell, "P 1 21/c 1", r.axes, r.start, r.count);
-    if (r.gzip) {
-      Gzip(path, path + ".gz");
-      path += ".gz";
-    }
-    auto s = FreshState();
-    RecordingPlatform q;
-    ASSERT_EQ(LoadFile(*s, q, path), 0) << r.file << " " << (q.Messages().empty() ? "" : q.Messages()[0]);
-    EXPECT_EQ(s->m_fMinDensity, text->m_fMinDensity) << r.file;
-    EXPECT_EQ(s->m_fMaxDensity, text->m_fMaxDensity) << r.file;
-    EXPECT_EQ(s->m_fContourStep, text->m_fContourStep) << r.file;
-    EXPECT_DOUBLE_EQ(s->m_stats.sigma, text->m_stats.sigma) << r.file;
-    for (int plane : {kPlane00L, kPlaneH00, kPlane0K0}) {
-      SelectFace(*text, plane);
-      SelectFace(*s, plane);
-      for (int k = 0; k <= text->m_nSectionCount; ++k) {
-        SelectSection(*text, k);
-        SelectSection(*s, k);
-        ASSERT_EQ(s->m_nGridU, text->m_nGridU);
-        ASSERT_EQ(s->m_nGridV, text->m_nGridV);
-        for (int u = 0; u <= s->m_nGridU; ++u)
-          for (int v = 0; v <= s->m_nGridV; ++v)
-            ASSERT_EQ(s->m_afSection[u][v], text->m_afSection[u][v]) << r.file << " face " << plane << " " << k;
+// Each CCP4 copy, whole or half of the cell in another axis order (one
+// gzipped), found with its contour conditions and completed by its space
+// group, shows every section of every face as its text map does, to the
+// float, and writes the same reports.
+TEST(Ccp4, EverySampleCopyEqualsItsTextMapOnEverySection) {
+  std::vector<sample::SampleFile> samples;
+  ASSERT_TRUE(sample::BuildSamples(&samples));
+  const TempDir& dir = Samples();
+  int copies = 0;
+  for (const sample::SampleFile& f : samples) {
+    if (f.spaceGroup == nullptr) continue;
+    const auto text = Load(dir.File(f.mapName));
+    for (const bool whole : {true, false}) {
+      std::string name = sample::Ccp4MapName(f, whole);
+      if (name == "aspirin-part.map") name += ".gz";
+      ++copies;
+      const auto s = Load(dir.File(name));
+      ASSERT_EQ(s->m_nMapType, f.con.mapType) << name;
+      EXPECT_EQ(s->m_fMinDensity, text->m_fMinDensity) << name;
+      EXPECT_EQ(s->m_fMaxDensity, text->m_fMaxDensity) << name;
+      EXPECT_EQ(s->m_fContourStep, text->m_fContourStep) << name;
+      EXPECT_DOUBLE_EQ(s->m_stats.sigma, text->m_stats.sigma) << name;
+      for (int plane : {kPlane00L, kPlaneH00, kPlane0K0}) {
+        SelectFace(*text, plane);
+        SelectFace(*s, plane);
+        for (int k = 0; k <= text->m_nSectionCount; ++k) {
+          SelectSection(*text, k);
+          SelectSection(*s, k);
+          ASSERT_EQ(s->m_nGridU, text->m_nGridU);
+          ASSERT_EQ(s->m_nGridV, text->m_nGridV);
+          for (int u = 0; u <= s->m_nGridU; ++u)
+            for (int v = 0; v <= s->m_nGridV; ++v)
+              ASSERT_EQ(s->m_afSection[u][v], text->m_afSection[u][v]) << name << " face " << plane << " " << k;
+        }
+        const std::string a = dir.File("a.fmap"), b = dir.File("b.fmap");
+        RecordingPlatform p;
+        ASSERT_EQ(WriteReportFile(a.c_str(), *text, p, WriteDensityReport), 0);
+        ASSERT_EQ(WriteReportFile(b.c_str(), *s, p, WriteDensityReport), 0);
+        EXPECT_EQ(ReadBytes(b), ReadBytes(a)) << name << " face " << plane;
       }
     }
+  }
+  EXPECT_EQ(copies, 10);
+}
+
+// The command-line tools take a CCP4 map as they take a text map.
+TEST(Ccp4, TheToolsWriteTheTextMapsReportAndPicture) {
+  const TempDir& dir = Samples();
+  const std::string env = "env ASAN_OPTIONS=detect_leaks=0";
+  const struct {
+    const char* exe;
+    const char *text, *copy;
+    const char* out;
+  } rows[] = {
+      {PYK_REPORT_EXE, "--face h --at 0.25 aspirin.fou t.fmap aspirin.con",
+       "--face h --at 0.25 aspirin-part.map.gz c.fmap aspirin-part.con", ".fmap"},
+      {PYK_REPORT_EXE, "--peaks --whole-map aspirin.fou t.peaks aspirin.con",
+       "--peaks --whole-map aspirin.ccp4 c.peaks aspirin.con", ".peaks"},
+      {PYK_RENDER_EXE, "--face k --section 8 --size 120x90 aspirin-patt.fou aspirin-patt.con t.bmp",
+       "--face k --section 8 --size 120x90 aspirin-patt-part.map aspirin-patt-part.con c.bmp", ".bmp"},
+  };
+  for (const auto& r : rows) {
+    ToolRun run = RunTool(dir.path(), r.exe, r.text, env);
+    ASSERT_EQ(run.status, 0) << r.text << ": " << run.err;
+    run = RunTool(dir.path(), r.exe, r.copy, env);
+    ASSERT_EQ(run.status, 0) << r.copy << ": " << run.err;
+    // A peak list's first line names its map.
+    const auto body = [&](const std::string& b) { return r.out == std::string(".peaks") ? b.substr(b.find('\n')) : b; };
+    const std::string t = ReadBytes(dir.File(std::string("t") + r.out));
+    EXPECT_GT(t.size(), 100u) << r.text;
+    EXPECT_EQ(body(ReadBytes(dir.File(std::string("c") + r.out))), body(t)) << r.copy;
   }
 }
 
 TEST(Ccp4, DamagedOrUnshowableFilesAreRefusedAndTheShownMapStays) {
-  Aspirin a;
-  ASSERT_FALSE(a.cell.empty());
-  auto& text = a.text;
-  const std::vector<float>& cell = a.cell;
-  const int* n = text->m_anGrid;
-  TempDir dir;
-  const std::string good = dir.File("good.ccp4");
-  WriteCcp4(good, *text, cell, "P 1 21/c 1", {0, 1, 2}, {0, 0, 0}, {n[0], n[1], n[2]});
-  const std::string bytes = ReadBytes(good);
+  const TempDir& dir = Samples();
+  const auto text = Load(dir.File("aspirin.fou"));
+  const std::string bytes = ReadBytes(dir.File("aspirin.ccp4"));
   auto word = [&](int w, int32_t v) {
     std::string b = bytes;
     std::memcpy(&b[4 * (w - 1)], &v, 4);
     return b;
   };
-  const std::string name = dir.File("bad.ccp4");
+  TempDir bad;
+  const std::string name = bad.File("bad.ccp4");
   const struct {
     std::string content;
     std::string message;
@@ -168,7 +156,7 @@ TEST(Ccp4, DamagedOrUnshowableFilesAreRefusedAndTheShownMapStays) {
   for (const auto& r : rows) {
     WriteText(name, r.content);
     RecordingPlatform q;
-    EXPECT_EQ(LoadFile(*text, q, name), -1) << r.message;
+    EXPECT_EQ(LoadMap(*text, q, LoadRequest{name}), -1) << r.message;
     EXPECT_EQ(q.Messages(), std::vector<std::string>{r.message});
     EXPECT_EQ(text->m_szMapFile, shown);
     EXPECT_EQ(text->m_fMaxDensity, fmax);

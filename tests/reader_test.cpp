@@ -274,6 +274,7 @@ TEST(Paths, ReportContourAndPictureNamesDeriveFromTheFileName) {
     const char* report;
     const char* con;
     const char* picture;
+    bool ccp4 = false;
   } rows[] = {
       {"/maps/a.fou", "/maps/a.fmap", "/maps/a.con", "/maps/a.bmp"},
       {"/my.maps/a.den", "/my.maps/a.dmap", "/my.maps/a.con", "/my.maps/a.bmp"},
@@ -286,10 +287,14 @@ TEST(Paths, ReportContourAndPictureNamesDeriveFromTheFileName) {
       {"/maps-1.2/abc", "/maps-1.2/abc.fmap", "/maps-1.2.con", "/maps-1.2/abc.bmp"},
       {"/maps/.hidden", "/maps/.hidden.fmap", "/maps/.hi.con", "/maps/.hidden.bmp"},
       {"", ".fmap", ".con", ".bmp"},
+      // CCP4/MRC maps: extensions of any length, and a final ".gz" cut as well.
+      {"/maps/a.ccp4", "/maps/a.fmap", "/maps/a.con", "/maps/a.bmp", true},
+      {"/m.1/a.map.GZ", "/m.1/a.fmap", "/m.1/a.con", "/m.1/a.map.bmp", true},
+      {"/maps/a.gz", "/maps/a.fmap", "/maps/a.con", "/maps/a.bmp", true},
   };
   for (const auto& r : rows) {
-    EXPECT_EQ(ReportPathFor(r.map), r.report) << r.map;
-    EXPECT_EQ(ConPathFor(r.map), r.con) << r.map;
+    EXPECT_EQ(ReportPathFor(r.map, r.ccp4), r.report) << r.map;
+    EXPECT_EQ(ConPathFor(r.map, r.ccp4), r.con) << r.map;
     EXPECT_EQ(DefaultBitmapName(r.map), r.picture) << r.map;
   }
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "engine/engine_messages.h"
+#include "map/ccp4_map.h"
 #include "map/map_messages.h"
 #include "map/navigation.h"
 #include "map/paths.h"
@@ -74,7 +75,7 @@ int FinishLoad(ViewState& s, Platform& platform, int loaded) {
 void OnFileOpen(ViewState& s, Desktop& desktop) {
   const std::string path = desktop.AskMapFile();
   if (path.empty()) return;
-  const std::string report = ReportPathFor(path);
+  const std::string report = ReportPathFor(path, IsCcp4MapFile(path.c_str()));
   const std::string_view reportView = report;
   if (FinishLoad(s, desktop, LoadMap(s, desktop, LoadRequest{path, &reportView})) == 0) desktop.Invalidate();
 }

@@ -9,6 +9,7 @@
 #include <zlib.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <exception>
 #include <gemmi/ccp4.hpp>
@@ -192,6 +193,15 @@ int ReadBytes(MapRecord& m, Platform& platform, const char* path, const char* da
 bool IsCcp4Map(const char* begin, const char* end) {
   if (IsGzip(begin, end)) return true;
   return static_cast<size_t>(end - begin) >= kSignatureAt + 4 && std::memcmp(begin + kSignatureAt, "MAP ", 4) == 0;
+}
+
+bool IsCcp4MapFile(const char* path) {
+  char head[kSignatureAt + 4];
+  std::FILE* f = std::fopen(path, "rb");
+  if (f == nullptr) return false;
+  const size_t n = std::fread(head, 1, sizeof head, f);
+  std::fclose(f);
+  return IsCcp4Map(head, head + n);
 }
 
 int ReadCcp4Records(MapRecord& m, Platform& platform, const char* path, const char* begin, const char* end) {

@@ -11,6 +11,8 @@ namespace pyk {
 // Whether the bytes are a CCP4/MRC map: "MAP " at byte 208 of the header, or
 // gzip data, which among the maps the viewer reads only this kind may be.
 bool IsCcp4Map(const char* begin, const char* end);
+// The same for the start of the file at path; false when it cannot be read.
+bool IsCcp4MapFile(const char* path);
 
 // Reads the map in [begin, end) into m: one record for each set of
 // symmetry-equivalent grid points of the cell (the first met, x fastest),

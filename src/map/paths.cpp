@@ -20,6 +20,14 @@ size_t ExtensionDot(std::string_view path) {
   return dot;
 }
 
+// A CCP4/MRC map's path without a final ".gz" and its extension.
+std::string Ccp4Stem(std::string_view path) {
+  const size_t dot = ExtensionDot(path);
+  std::string_view ext = dot == std::string_view::npos ? "" : path.substr(dot);
+  if (ext.size() == 3 && (ext[1] | 0x20) == 'g' && (ext[2] | 0x20) == 'z') path = path.substr(0, dot);
+  return WithoutExtension(path);
+}
+
 }  // namespace
 
 bool CopyPath(char (&dst)[kPathSize], std::string_view src, Platform& platform) {
@@ -34,7 +42,8 @@ bool CopyPath(char (&dst)[kPathSize], std::string_view src, Platform& platform) 
 
 std::string WithoutExtension(std::string_view path) { return std::string(path.substr(0, ExtensionDot(path))); }
 
-std::string ReportPathFor(std::string_view mapPath) {
+std::string ReportPathFor(std::string_view mapPath, bool ccp4) {
+  if (ccp4) return Ccp4Stem(mapPath) + ".fmap";
   std::string ext;
   const size_t dot = ExtensionDot(mapPath);
   if (dot != std::string_view::npos) {
@@ -49,7 +58,8 @@ std::string ReportPathFor(std::string_view mapPath) {
   return report;
 }
 
-std::string ConPathFor(std::string_view mapPath) {
+std::string ConPathFor(std::string_view mapPath, bool ccp4) {
+  if (ccp4) return Ccp4Stem(mapPath) + ".con";
   const size_t keep = mapPath.size() > 4 ? mapPath.size() - 4 : 0;
   std::string con(mapPath.substr(0, keep));
   con += ".con";

@@ -22,12 +22,14 @@ std::string WithoutExtension(std::string_view path);
 // The report path of a map opened by the file dialog or dropped: the path
 // without its extension, then ".fmap" for a "fou" file, ".dmap" for a "den"
 // file (extension compared in lower case) and nothing for any other, unless
-// that would name the map itself, which then gets ".fmap".
-std::string ReportPathFor(std::string_view mapPath);
+// that would name the map itself, which then gets ".fmap". A CCP4/MRC map's
+// report is its path without a final ".gz" and the extension, then ".fmap".
+std::string ReportPathFor(std::string_view mapPath, bool ccp4 = false);
 
 // The contour path beside a map: the map path without its last four
-// characters, then ".con".
-std::string ConPathFor(std::string_view mapPath);
+// characters, then ".con"; for a CCP4/MRC map (whose extensions are of any
+// length and may end in ".gz") without a final ".gz" and the extension.
+std::string ConPathFor(std::string_view mapPath, bool ccp4 = false);
 
 // The peak list's path: the report's folder (the map's when there is no
 // report), the map's file name without its extension, then ".peaks".

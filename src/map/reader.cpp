@@ -227,9 +227,9 @@ int CheckMap(const MapRecord& m, Platform& platform, const char* path) {
 
 // The contour conditions: the given file, or the one beside the map, or the
 // Contour Conditions dialog when there is none. 0 or -1.
-int ReadConditions(MapRecord& m, Platform& platform, const char* path, ConSource con) {
+int ReadConditions(MapRecord& m, Platform& platform, const char* path, bool ccp4, ConSource con) {
   if (con == ConSource::kBeside) {
-    if (!CopyPath(m.m_szConFile, ConPathFor(path), platform)) return -1;
+    if (!CopyPath(m.m_szConFile, ConPathFor(path, ccp4), platform)) return -1;
     if (!Exists(m.m_szConFile)) {
       float f000 = m.m_fF000;
       int levels = m.m_nContourLevels;
@@ -298,7 +298,7 @@ int ReadMapFile(MapRecord& m, Platform& platform, const char* path, ConSource co
                         : ReadTextMap(m, platform, path, file.begin(), file.end());
   if (read != 0) return -1;
   if (CheckMap(m, platform, path) != 0) return -1;
-  if (ReadConditions(m, platform, path, con) != 0) return -1;
+  if (ReadConditions(m, platform, path, ccp4, con) != 0) return -1;
   CopyShownColumn(m);
   m.m_fContourStep = ContourSpacing(m.m_fMinDensity, m.m_fMaxDensity);
   m.m_bMapValid = 1;

@@ -9,6 +9,8 @@
 #include <filesystem>
 
 #include "app/app_messages.h"
+#include "tools/samplemap/ccp4_file.h"
+#include "tools/samplemap/samples.h"
 #include "viewer_fixture.h"
 
 namespace pyk::test {
@@ -115,15 +117,25 @@ TEST(Startup, DroppedFilesLoadTheFirstMapBeforeTheNextPaint) {
 }
 
 // A start with three file arguments, as the desktop entry starts the viewer:
-// File Open then reads the chosen map's own contour file, and a map whose
+// File Open then reads the chosen map's own contour file (for a CCP4 map,
+// whatever its suffix, the name without the extension), and a map whose
 // report name would not fit is refused before anything changes.
 TEST(Startup, FileOpenAfterACommandLineStartReadsTheChosenMapsOwnFiles) {
   Viewer v(Sample("aspirin-patt"));
   ASSERT_EQ(v.state().m_nStatus, 0);
-  v.desktop.fileAnswer = v.dir.File("nacl.fou");
-  v.Trigger(kCmdFileOpen);
-  EXPECT_EQ(std::string(v.state().m_szConFile), v.dir.File("nacl.con"));
-  EXPECT_EQ(std::string(v.state().m_szListFile), v.dir.File("nacl.fmap"));
+  ASSERT_TRUE(sample::WriteCcp4File(v.dir.File("salt.map"), sample::RockSaltMap(8), "F m -3 m",
+                                    sample::HalfCellLayout(sample::RockSaltMap(8).grid)));
+  std::filesystem::copy_file(v.dir.File("nacl.con"), v.dir.File("salt.con"));
+  for (const char* map : {"salt.map", "nacl.fou"}) {
+    v.desktop.fileAnswer = v.dir.File(map);
+    v.Trigger(kCmdFileOpen);
+    ASSERT_EQ(v.state().m_nStatus, 0) << map;
+    const std::string stem = v.dir.File(std::string(map, 4));
+    EXPECT_EQ(std::string(v.state().m_szConFile), stem + ".con");
+    EXPECT_EQ(std::string(v.state().m_szListFile), stem + ".fmap");
+  }
+  // No message and no question for the contour conditions.
+  EXPECT_EQ(v.desktop.rec.events, (std::vector<std::string>{"ask-file", "invalidate", "ask-file", "invalidate"}));
 
   const std::string name = std::string(kMaxPath - v.dir.path().string().size() - 5, 'n') + ".fou";
   std::filesystem::copy_file(v.dir.File("si.fou"), v.dir.File(name));

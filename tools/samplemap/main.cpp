@@ -11,11 +11,14 @@ namespace {
 
 void Usage(std::FILE* to) {
   std::fputs(
-      "usage: pyknoscope-samplemap OUTDIR\n"
+      "usage: pyknoscope-samplemap [--ccp4] OUTDIR\n"
       "Computes the sample electron-density maps (rock salt, silicon, aspirin Fc,\n"
       "Fo-Fc, Patterson and a two-column map) from their crystal structures and\n"
       "writes the map files (.fou, .den) with their contour conditions (.con)\n"
-      "into OUTDIR, creating it if needed. The output is deterministic.\n",
+      "into OUTDIR, creating it if needed. The output is deterministic.\n"
+      "With --ccp4, each one-column map is also written as CCP4 maps: NAME.ccp4\n"
+      "holds the whole cell, NAME-part.map half of it in the axis order z x y\n"
+      "(with its own NAME-part.con), to be completed by the map's space group.\n",
       to);
 }
 
@@ -26,11 +29,12 @@ int main(int argc, char** argv) {
     Usage(stdout);
     return 0;
   }
-  if (argc != 2 || argv[1][0] == '-') {
+  const bool ccp4 = argc == 3 && std::strcmp(argv[1], "--ccp4") == 0;
+  if (argc != 2 + ccp4 || argv[argc - 1][0] == '-') {
     Usage(stderr);
     return 1;
   }
-  const std::string dir = argv[1];
+  const std::string dir = argv[argc - 1];
   std::error_code ec;
   std::filesystem::create_directories(dir, ec);
   if (ec) {
@@ -38,7 +42,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::string failed;
-  if (!pyk::sample::WriteSamples(dir, &failed)) {
+  if (!pyk::sample::WriteSamples(dir, ccp4, &failed)) {
     std::fprintf(stderr, "pyknoscope-samplemap: cannot write %s\n", failed.c_str());
     return 1;
   }

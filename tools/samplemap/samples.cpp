@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "tools/samplemap/ccp4_file.h"
 #include "tools/samplemap/density.h"
 #include "tools/samplemap/grid_expand.h"
 #include "tools/samplemap/map_file.h"
@@ -106,8 +107,10 @@ bool BuildSamples(std::vector<SampleFile>* out) {
   std::vector<SampleFile> files;
   Model nacl, si;
   if (!LoadModel(RockSalt(), &nacl) || !LoadModel(Silicon(), &si)) return false;
-  files.push_back({"nacl.fou", "nacl.con", RockSaltMap(96), Con(0, 0, 1, kMapFc, CellF000(nacl.atoms))});
-  files.push_back({"si.fou", "si.con", SiliconMap(96), Con(1, 1, 0, kMapFc, CellF000(si.atoms))});
+  files.push_back({"nacl.fou", "nacl.con", RockSaltMap(96), Con(0, 0, 1, kMapFc, CellF000(nacl.atoms)),
+                   "F m -3 m"});
+  files.push_back({"si.fou", "si.con", SiliconMap(96), Con(1, 1, 0, kMapFc, CellF000(si.atoms)),
+                   "F d -3 m:1"});
 
   std::vector<SymOp> group, laue;
   if (!GroupFromStrings(Aspirin().generators, &group) || !LaueGroup(group, &laue)) return false;
@@ -119,6 +122,7 @@ bool BuildSamples(std::vector<SampleFile>* out) {
     const char* con;
     const char* title;
     const std::vector<SymOp>* group;
+    const char* groupName;
     OpStyle style;
     const MapFunction* a;
     const MapFunction* b;
@@ -126,16 +130,16 @@ bool BuildSamples(std::vector<SampleFile>* out) {
   };
   const Sample samples[] = {
       {"aspirin.fou", "aspirin.con", "Aspirin P21/c (Wilson 2002, 100 K), Fc map (e/A^3, F000 omitted)", &group,
-       OpStyle::kExplicit, &fn.fc, nullptr, kMapFc},
+       "P 1 21/c 1", OpStyle::kExplicit, &fn.fc, nullptr, kMapFc},
       {"aspirin-diff.fou", "aspirin-diff.con", "Aspirin P21/c, Fo-Fc: model with O4 moved 0.40 A along a (e/A^3)",
-       &group, OpStyle::kCentroFlag, &fn.difference, nullptr, kMapFoFc},
+       &group, "P 1 21/c 1", OpStyle::kCentroFlag, &fn.difference, nullptr, kMapFoFc},
       {"aspirin-patt.fou", "aspirin-patt.con", "Aspirin P21/c, Patterson map, F000 term omitted (e^2/A^6), Laue 2/m",
-       &laue, OpStyle::kCentroFlag, &fn.patterson, nullptr, kMapPatterson},
+       &laue, "P 1 2/m 1", OpStyle::kCentroFlag, &fn.patterson, nullptr, kMapPatterson},
       {"aspirin-two.den", "aspirin-two.con", "Aspirin P21/c, columns: Fc and Fo-Fc (O4 moved 0.40 A along a), e/A^3",
-       &group, OpStyle::kExplicit, &fn.fc, &fn.difference, kMapFc},
+       &group, nullptr, OpStyle::kExplicit, &fn.fc, &fn.difference, kMapFc},
   };
   for (const Sample& s : samples) {
-    SampleFile f{s.map, s.con, {}, Con(0, 1, 0, s.type, fn.f000)};
+    SampleFile f{s.map, s.con, {}, Con(0, 1, 0, s.type, fn.f000), s.groupName};
     if (!MapSkeleton(s.title, cell, *s.group, s.style, kAspirinGrid, &f.map)) return false;
     FillValues(*s.a, s.b ? *s.b : MapFunction{}, &f.map);
     files.push_back(std::move(f));
@@ -146,21 +150,35 @@ bool BuildSamples(std::vector<SampleFile>* out) {
   return true;
 }
 
-bool WriteSamples(const std::string& dir, std::string* failedPath) {
+std::string Ccp4MapName(const SampleFile& f, bool whole) {
+  const std::string stem = f.mapName.substr(0, f.mapName.rfind('.'));
+  return whole ? stem + ".ccp4" : stem + "-part.map";
+}
+
+std::string Ccp4ConName(const SampleFile& f, bool whole) {
+  return whole ? f.conName : f.conName.substr(0, f.conName.rfind('.')) + "-part.con";
+}
+
+bool WriteSamples(const std::string& dir, bool ccp4, std::string* failedPath) {
   std::vector<SampleFile> files;
   if (!BuildSamples(&files)) {
     *failedPath = dir;
     return false;
   }
+  const auto failed = [&](const std::string& path) {
+    *failedPath = path;
+    return false;
+  };
   for (const SampleFile& f : files) {
     const std::string map = dir + "/" + f.mapName, con = dir + "/" + f.conName;
-    if (!WriteMapFile(map, f.map)) {
-      *failedPath = map;
-      return false;
-    }
-    if (!WriteConFile(con, f.con)) {
-      *failedPath = con;
-      return false;
+    if (!WriteMapFile(map, f.map)) return failed(map);
+    if (!WriteConFile(con, f.con)) return failed(con);
+    if (!ccp4 || f.spaceGroup == nullptr) continue;
+    for (const bool whole : {true, false}) {
+      const std::string copy = dir + "/" + Ccp4MapName(f, whole), copyCon = dir + "/" + Ccp4ConName(f, whole);
+      const Ccp4Layout layout = whole ? WholeCellLayout(f.map.grid) : HalfCellLayout(f.map.grid);
+      if (!WriteCcp4File(copy, f.map, f.spaceGroup, layout)) return failed(copy);
+      if (!whole && !WriteConFile(copyCon, f.con)) return failed(copyCon);
     }
   }
   return true;

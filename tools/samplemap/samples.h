@@ -46,11 +46,19 @@ struct SampleFile {
   std::string conName;
   MapData map;
   ConData con;
+  const char* spaceGroup = nullptr;  // gemmi's name of the map's group; none for two columns
 };
+
+// The names of a sample's CCP4 copies: the whole cell ("aspirin.ccp4", read
+// with the text sample's contour conditions), or half of it in another axis
+// order ("aspirin-part.map", with its own copy of them).
+std::string Ccp4MapName(const SampleFile& f, bool whole);
+std::string Ccp4ConName(const SampleFile& f, bool whole);
 
 // Every shipped sample; false if one could not be built.
 bool BuildSamples(std::vector<SampleFile>* out);
-// Writes them into dir; on failure names the file that could not be written.
-bool WriteSamples(const std::string& dir, std::string* failedPath);
+// Writes them into dir, with their CCP4 copies if asked; on failure names the
+// file that could not be written.
+bool WriteSamples(const std::string& dir, bool ccp4, std::string* failedPath);
 
 }  // namespace pyk::sample
