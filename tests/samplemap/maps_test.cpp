@@ -43,27 +43,10 @@ void ExpectMatches(const ExpandedMap& e, const MapFunction& f, bool columnB, con
 
 double Mean(const std::vector<double>& v) { return std::accumulate(v.begin(), v.end(), 0.0) / v.size(); }
 
-// Smallest distance in Angstrom from grid point idx to any image of a site.
-double DistanceToSite(const SampleFile& s, int64_t idx, const CrystalStructure& c, int site,
-                      const std::vector<SymOp>& group) {
-  const Metric metric = CellMetric(c.cell);
-  double p[3];
-  GridFrac(s.map.grid, idx, p);
-  double best = 1e9;
-  for (const SymOp& op : group) {
-    double q[3], d[3];
-    ApplyOp(op, c.sites[site].xyz, q);
-    for (int i = 0; i < 3; ++i) d[i] = p[i] - q[i] - std::round(p[i] - q[i]);
-    best = std::min(best, std::sqrt(Length2(metric, d)));
-  }
-  return best;
-}
-
 // Each shipped sample's records are symmetry-unique (some lie outside the
 // cell) and expand over the whole cell to its own function; a function that
 // the group does not leave invariant fails here too. And its physics holds:
-// Fc maps have zero mean and carry the cell's electrons, difference maps have
-// their lobes at the true and moved sites, the Patterson map peaks at the
+// Fc maps have zero mean and carry the cell's electrons, the Patterson map peaks at the
 // origin (its expansion through the Laue group holds only for a
 // centrosymmetric function).
 TEST(Maps, ShippedSamplesSampleTheirFunctionsAndTheirPhysicsHolds) {
@@ -111,15 +94,10 @@ TEST(Maps, ShippedSamplesSampleTheirFunctionsAndTheirPhysicsHolds) {
       EXPECT_GT(*hi, 1.0) << r.name;
       EXPECT_NEAR(Mean(e.a), 0.0, 1e-3) << r.name;
     }
+    // A difference map is negligible away from the moved atom (its lobes are
+    // found on the true and moved sites by the peak search's test).
     if ((r.b ? r.b : r.a) == &asp.difference) {
       const std::vector<double>& d = r.b ? e.b : e.a;
-      const auto hi = std::max_element(d.begin(), d.end()), lo = std::min_element(d.begin(), d.end());
-      EXPECT_GT(*hi, 1.0) << r.name;
-      EXPECT_LT(*lo, -1.0) << r.name;
-      const double spacing = 11.233 / 56;
-      EXPECT_LT(DistanceToSite(*s, hi - d.begin(), Aspirin(), kAspirinMovedSite, aspirin), spacing) << r.name;
-      EXPECT_LT(DistanceToSite(*s, lo - d.begin(), AspirinMoved(), kAspirinMovedSite, aspirin), spacing) << r.name;
-      // Away from the moved atom the difference is negligible.
       const auto zero = std::count_if(d.begin(), d.end(), [](double v) { return std::fabs(v) < 1e-3; });
       EXPECT_GT(zero * 4, static_cast<long>(d.size()) * 3) << r.name;
     }

@@ -1,6 +1,7 @@
 // Space groups: exactly the symmetry of the structures they describe (closure
-// and order follow), the published lists, the notation, and their conversion
-// to the map file's grid operations.
+// and order follow), the notation, and their conversion to the map file's
+// grid operations. That the aspirin groups are gemmi's P 1 21/c 1 and
+// P 1 2/m 1 shows the CCP4 test, whose half-cell copies gemmi completes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -83,22 +84,6 @@ TEST(SpaceGroup, CubicGroupsAreExactlyTheStructuresSymmetry) {
       }
     EXPECT_EQ(found, g.size()) << r.s->name;
   }
-}
-
-TEST(SpaceGroup, AspirinGroupIsThePublishedOperationList) {
-  std::vector<SymOp> g, laue;
-  ASSERT_TRUE(GroupFromStrings(Aspirin().generators, &g));
-  ASSERT_TRUE(LaueGroup(g, &laue));
-  const auto expect = [](const std::vector<SymOp>& group, std::initializer_list<const char*> texts) {
-    ASSERT_EQ(group.size(), texts.size());
-    for (const char* text : texts) {
-      SymOp op;
-      ASSERT_TRUE(ParseSymOp(text, &op)) << text;
-      EXPECT_TRUE(ContainsOp(group, op)) << text;
-    }
-  };
-  expect(g, {"x, y, z", "-x, y+1/2, -z+1/2", "-x, -y, -z", "x, -y-1/2, z-1/2"});
-  expect(laue, {"x,y,z", "-x,y,-z", "-x,-y,-z", "x,-y,z"});  // 2/m
 }
 
 // The notation, and its conversion to grid divisions: rotations column by
