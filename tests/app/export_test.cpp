@@ -2,26 +2,15 @@
 // window: the warning first, the file's bytes against the view's pixels.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QClipboard>
-#include <QDialog>
-#include <QTimer>
 #include <filesystem>
 
 #include "app/app_messages.h"
+#include "support/modal.h"
 #include "viewer_fixture.h"
 
 namespace pyk::test {
 namespace {
-
-// The BMP file, read by Qt's own reader, shows every pixel of the picture;
-// its rows are padded to whole 32-bit words.
-void ExpectBmpShows(const std::string& path, const QImage& picture) {
-  const size_t stride = (3 * static_cast<size_t>(picture.width()) + 3) / 4 * 4;
-  EXPECT_EQ(ReadText(path).size(), 54 + stride * picture.height());
-  const QImage bmp(QString::fromStdString(path), "BMP");
-  EXPECT_TRUE(bmp.convertToFormat(QImage::Format_RGB888) == picture.convertToFormat(QImage::Format_RGB888));
-}
 
 const std::string kWarning = std::string("ask-ok-cancel:") + msg::kCaptureWarning;
 
@@ -49,19 +38,21 @@ TEST(Export, SaveAndCopyGiveWhatTheViewShowsAfterTheWarning) {
     EXPECT_EQ(v.desktop.Count(kWarning), r.answer.empty() ? 0 : 1) << r.what;
   }
 
-  // An odd width gives padded rows.
+  // An odd width: the picture's own padded rows are packed for the file (whose
+  // padding and replacing of a longer file the BMP writer's tests check).
   v.frame->resize(401, v.frame->height());
   const QImage shown = v.Picture();
   ASSERT_EQ(shown.width() % 2, 1);
   const std::string bmp = v.dir.File("out.bmp");
-  WriteText(bmp, std::string(3'000'000, 'x'));  // a longer file is replaced whole
   v.desktop.bitmapAnswer = bmp;
   v.desktop.okAnswer = true;
   v.desktop.rec.events.clear();
   v.Trigger(kCmdSave);
   // The map was named relative to the start-up folder, and so is the proposal.
   EXPECT_EQ(v.desktop.rec.events, (std::vector<std::string>{"ask-bitmap:aspirin.bmp", kWarning, "invalidate"}));
-  ExpectBmpShows(bmp, shown);
+  // Read by Qt's own reader, the file shows every pixel of the picture.
+  EXPECT_EQ(QImage(QString::fromStdString(bmp), "BMP").convertToFormat(QImage::Format_RGB888),
+            shown.convertToFormat(QImage::Format_RGB888));
   // A .png name gives a PNG of the same pixels.
   v.desktop.bitmapAnswer = v.dir.File("out.PNG");
   v.Trigger(kCmdSave);
@@ -84,11 +75,9 @@ TEST(Export, SaveAndCopyGiveWhatTheViewShowsAfterTheWarning) {
 // The caption of the modal dialog a command opens; closed with Cancel.
 std::string CaptionOfDialogOpenedBy(Viewer& v, CommandId id) {
   std::string caption;
-  QTimer::singleShot(0, [&caption] {
-    if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      caption = d->windowTitle().toStdString();
-      d->reject();
-    }
+  WhenModal<QDialog>([&caption](QDialog& d) {
+    caption = d.windowTitle().toStdString();
+    d.reject();
   });
   v.Trigger(id);
   return caption;
@@ -96,11 +85,10 @@ std::string CaptionOfDialogOpenedBy(Viewer& v, CommandId id) {
 
 TEST(Export, DialogCommandsOpenTheirDialogsAndHelpOpensThePageOrBeeps) {
   Viewer v(Sample("nacl"));
-  const float step = v.state().m_fContourStep;
+  // What Cancel leaves is checked with the dialogs' own tests.
   EXPECT_EQ(CaptionOfDialogOpenedBy(v, kCmdAbout), "Version of Pyknoscope");
   EXPECT_EQ(CaptionOfDialogOpenedBy(v, kCmdSetColor), "Color Setting");
   EXPECT_EQ(CaptionOfDialogOpenedBy(v, kCmdContourSeparation), "Contour Separation");
-  EXPECT_EQ(v.state().m_fContourStep, step);  // Cancel changes nothing
   EXPECT_TRUE(v.desktop.Messages().empty());
 
   // Help opens the page, or beeps and says so.

@@ -22,7 +22,9 @@ int Background(const QImage& img) {
   return CountPixels(img, [](QRgb p) { return (p & 0xFFFFFF) == (kBackground & 0xFFFFFF); });
 }
 
-TEST(Startup, ArgumentsLoadTheMapOrGiveTheMessages) {
+// Start-ups that load no map give their messages in order, draw only the
+// background and leave the panes blank.
+TEST(Startup, ArgumentsThatLoadNoMapGiveTheirMessagesAndOnlyTheBackground) {
   const struct {
     const char* what;
     std::vector<std::string> words;
@@ -31,7 +33,6 @@ TEST(Startup, ArgumentsLoadTheMapOrGiveTheMessages) {
   } rows[] = {
       {"no arguments", {}, -1, {}},
       {"blank argument", {"  "}, 1, {}},
-      {"map, report and contour file", Sample("aspirin"), 0, {}},
       // A map alone reads the map, then fails on the empty contour path.
       {"map only", {"si.fou"}, -1, {"con file not found !!", "Data Input Error"}},
   };
@@ -40,17 +41,12 @@ TEST(Startup, ArgumentsLoadTheMapOrGiveTheMessages) {
     EXPECT_EQ(v.state().m_nStatus, r.status) << r.what;
     EXPECT_EQ(v.desktop.Messages(), r.messages) << r.what;
     const QImage img = v.Picture();
-    const int background = Background(img);
-    if (r.status == 0) {
-      EXPECT_LT(background, img.width() * img.height()) << r.what;
-      EXPECT_FALSE(v.frame->pane(0)->text().isEmpty()) << r.what;
-    } else {
-      EXPECT_EQ(background, img.width() * img.height()) << r.what << ": only the background";
-      EXPECT_TRUE(v.frame->pane(0)->text().isEmpty()) << r.what << ": " << v.frame->pane(0)->text().toStdString();
-    }
+    EXPECT_EQ(Background(img), img.width() * img.height()) << r.what << ": only the background";
+    EXPECT_TRUE(v.frame->pane(0)->text().isEmpty()) << r.what << ": " << v.frame->pane(0)->text().toStdString();
   }
 }
 
+// Zero sizes in the settings give a window of the least size and a picture without a crash.
 TEST(Startup, BadSettingsGiveASaneWindow) {
   const std::string zeroSizes =
       "[Viewing Parameters]\n= 0\n= 0\n= 0\n= 0\n= 0\n= 0\n= 0\n= 0\n";
@@ -77,6 +73,7 @@ void Drop(CMainFrame& frame, const std::vector<std::string>& paths) {
   QCoreApplication::processEvents();
 }
 
+// A drop loads the first map before the next paint; bad drops leave the shown map.
 TEST(Startup, DroppedFilesLoadTheFirstMapBeforeTheNextPaint) {
   Viewer v;
   ASSERT_EQ(v.state().m_nStatus, -1);
@@ -148,11 +145,11 @@ TEST(Startup, FileOpenAfterACommandLineStartReadsTheChosenMapsOwnFiles) {
   EXPECT_EQ(std::string(v.state().m_szListFile), v.dir.File("nacl.fmap"));
 }
 
-// Before any map: "Ready" and six blank panes wide enough for their texts;
-// the commands a user tries first answer with no failure and no start
-// values, and Save writes the empty picture. 3D Mesh chooses the mode and the
-// first map, from File Open, brings its mesh; Show Density List then opens
-// the report File Open named, and says when it cannot.
+// Before any map: "Ready", six blank panes wide enough for their texts and
+// Go to Section disabled; the commands a user tries first answer with no
+// failure and no start values, and Save writes the empty picture. 3D Mesh
+// chooses the mode and the first map, from File Open, brings its mesh; Show
+// Density List then opens the report File Open named, and says when it cannot.
 TEST(Startup, BeforeAnyMapCommandsSayNothingWrongAndFileOpenLoads) {
   Viewer v({}, nullptr, true);
   EXPECT_EQ(v.frame->messagePane()->text().toStdString(), "Ready");
@@ -161,6 +158,7 @@ TEST(Startup, BeforeAnyMapCommandsSayNothingWrongAndFileOpenLoads) {
     const int templateWidth = v.frame->pane(k)->fontMetrics().horizontalAdvance(msg::kPaneTemplates[k]);
     EXPECT_GE(v.frame->pane(k)->width(), templateWidth) << k;
   }
+  EXPECT_FALSE(v.frame->action(kCmdGoToSection)->isEnabled());
   v.desktop.bitmapAnswer = v.dir.File("empty.bmp");
   for (CommandId id : {kCmdDefaultView, kCmdMesh, kCmdThetaRight, kCmdPhiUp, kCmdDensityList, kCmdSectionUp, kCmdFaceH,
                        kCmdHeightUp, kCmdSave, kCmdFileOpen}) {
@@ -176,7 +174,6 @@ TEST(Startup, BeforeAnyMapCommandsSayNothingWrongAndFileOpenLoads) {
   v.Trigger(kCmdFileOpen);
   EXPECT_EQ(v.state().m_nStatus, 0);
   EXPECT_GT(v.state().m_nMeshCount, 1000);
-  EXPECT_EQ(std::string(v.state().m_szListFile), v.dir.File("aspirin.fmap"));
   v.Trigger(kCmdDensityList);
   EXPECT_EQ(v.desktop.rec.events.back(), "viewer:" + v.dir.File("aspirin.fmap"));
   EXPECT_NE(ReadText(v.dir.File("aspirin.fmap")).find("    Type  : ?"), std::string::npos);  // not from the command line

@@ -1,6 +1,6 @@
-// The Color Setting, Contour Separation, Contour Conditions and version
-// dialogs on the real widgets, driven by keys and clicks, with their commands;
-// a recorder stands in for the view's platform.
+// The Color Setting, Contour Separation, Contour Conditions, Map Statistics
+// and version dialogs on the real widgets, driven by keys and clicks, with
+// their commands; a recorder stands in for the view's platform.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -12,12 +12,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <functional>
 #include <limits>
 #include <ostream>
 
@@ -25,9 +23,12 @@
 #include "dialogs/color_setting_dialog.h"
 #include "dialogs/contour_conditions_dialog.h"
 #include "dialogs/contour_separation_dialog.h"
+#include "dialogs/map_statistics_dialog.h"
 #include "dialogs/numbers.h"
 #include "dialogs/spin_edit.h"
+#include "engine/command_table.h"
 #include "state/view_state.h"
+#include "support/maps.h"
 #include "support/modal.h"
 #include "support/recorder.h"
 
@@ -124,7 +125,8 @@ TEST(Dialogs, ArrowsKeepTheirOwnPosition) {
   }
 }
 
-// Every dialog's caption and texts and the order Tab walks from the focus.
+// Every dialog's caption and texts and the order Tab walks from the focus (the
+// range's and sigma's placeholders and the unit are checked with the command).
 TEST(Dialogs, TextsAndTabOrder) {
   CColorSettingDlg color;
   CContourSeparationDlg separation;
@@ -152,17 +154,11 @@ TEST(Dialogs, TextsAndTabOrder) {
       {&separation,
        "Contour Separation",
        {{"labelMinDensity", "Minimum Density :"},
-        {"stcMinDensity", "........"},
         {"labelMinUnit", "e/A^3"},
         {"labelMaxDensity", "Maximum Density :"},
-        {"stcMaxDensity", "......"},
         {"labelMaxUnit", "e/A^3"},
         {"labelSeparation", "Separation value :"},
-        {"labelSeparationUnit", "e/A^3"},
-        {"buttonOk", "OK"},
-        {"buttonCancel", "Cancel"},
         {"labelSigma", "Map sigma :"},
-        {"stcSigma", "......"},
         {"checkInSigma", "Separation in sigma (&S)"},
         {"checkSymmetric", "Levels symmetric about zero (&Z)"},
         {"checkDashed", "Dashed negative contours (&D)"},
@@ -177,7 +173,7 @@ TEST(Dialogs, TextsAndTabOrder) {
   };
   for (const auto& r : rows) {
     EXPECT_EQ(r.d->windowTitle().toStdString(), r.title);
-    for (const Text& t : r.texts) {  // before the first showing: the range keeps its placeholders
+    for (const Text& t : r.texts) {
       QWidget* w = r.d->findChild<QWidget*>(QString::fromLatin1(t.name));
       ASSERT_NE(w, nullptr) << r.title << ": " << t.name;
       const auto* label = qobject_cast<QLabel*>(w);
@@ -274,62 +270,55 @@ constexpr Component kComponents[8] = {{0.5f, 127, 127 / 255.0f},   {1.0f, 255, 1
 // Entry i holds components i, i + 1 and i + 2 as red, green and blue.
 const Component& At(int entry, int c) { return kComponents[(entry + c) % 8]; }
 
+// Cancel leaves the view as it was and requests no repaint. OK (Return in the
+// edit or the button) passes every component of all eight entries through its
+// truncated byte, takes a picked colour and the width sscanf finds in the text
+// (none: the arrow's width stays), and repaints once.
 TEST(ColorSetting, SetColorCommandRoundTripsOnOkOnly) {
-  auto s = MakeViewState();
-  for (int i = 0; i < 8; ++i)
-    for (int c = 0; c < 3; ++c) s->m_afColor[i][c] = At(i, c).value;
-  s->m_fLineWidth = 1.0f;
-  float start[8][3];
-  std::memcpy(start, s->m_afColor, sizeof start);
-
-  // Cancel leaves the view as it was, bit for bit, and requests no repaint.
-  test::RecordingPlatform p;
-  WhenModal<CColorSettingDlg>([](CColorSettingDlg& d) {
-    d.m_pfnPickColor = RecordingPicker;
-    g_pickOk = true;
-    QTest::mouseClick(Button(d, "buttonFrameColor"), Qt::LeftButton);
-    d.m_editLineWidth->setText(QStringLiteral("7"));
-    QTest::mouseClick(d.m_buttonCancel, Qt::LeftButton);
-  });
-  OnSetColor(*s, p, nullptr);
-  EXPECT_EQ(std::memcmp(s->m_afColor, start, sizeof start), 0);
-  EXPECT_EQ(s->m_fLineWidth, 1.0f);
-  EXPECT_TRUE(p.events.empty());
-
-  // OK (Return in the edit) without colour changes: every component of all
-  // eight entries, entry 5 included, passes through its truncated byte; one
-  // repaint. sscanf finds no number in the text: the arrow's width stays.
-  WhenModal<CColorSettingDlg>([](CColorSettingDlg& d) {
+  enum Close { kCancel, kReturn, kOk };
+  const struct {
+    Close close;
+    const char* pick;  // the button whose picker answers 51, 0, 255, or null
+    int entry;         // the entry it sets
+    bool arrowUp;
+    const char* typed;
+    float width;
+  } rows[] = {
+      {kCancel, "buttonFrameColor", 4, true, "7", 1.0f},
+      {kReturn, nullptr, -1, true, "abc", 1.1f},
+      {kOk, "buttonMeshColor", 6, false, "2.5xyz", 2.5f},
+  };
+  for (const auto& r : rows) {
+    auto s = MakeViewState();
+    for (int i = 0; i < 8; ++i)
+      for (int c = 0; c < 3; ++c) s->m_afColor[i][c] = At(i, c).value;
+    s->m_fLineWidth = 1.0f;
+    test::RecordingPlatform p;
+    WhenModal<CColorSettingDlg>([&r](CColorSettingDlg& d) {
+      for (int i = 0; i < 8; ++i) {
+        const int32_t bytes[3] = {d.m_anRed[i], d.m_anGreen[i], d.m_anBlue[i]};
+        for (int c = 0; c < 3; ++c) EXPECT_EQ(bytes[c], At(i, c).byte) << "entry " << i << " component " << c;
+      }
+      d.m_pfnPickColor = RecordingPicker;
+      g_pickOk = true;
+      g_pickAnswer = QColor(51, 0, 255);
+      if (r.pick != nullptr) QTest::mouseClick(Button(d, r.pick), Qt::LeftButton);
+      if (r.arrowUp) QTest::mouseClick(d.m_spinLineWidth->UpButton(), Qt::LeftButton);
+      d.m_editLineWidth->setText(QString::fromLatin1(r.typed));
+      if (r.close == kReturn) QTest::keyClick(d.m_editLineWidth, Qt::Key_Return);
+      if (r.close != kReturn) QTest::mouseClick(r.close == kOk ? d.m_buttonOk : d.m_buttonCancel, Qt::LeftButton);
+    });
+    OnSetColor(*s, p, nullptr);
+    const float picked[3] = {0.2f, 0.0f, 1.0f};
     for (int i = 0; i < 8; ++i) {
-      const int32_t bytes[3] = {d.m_anRed[i], d.m_anGreen[i], d.m_anBlue[i]};
-      for (int c = 0; c < 3; ++c) EXPECT_EQ(bytes[c], At(i, c).byte) << "entry " << i << " component " << c;
+      for (int c = 0; c < 3; ++c) {
+        const float want = r.close == kCancel ? At(i, c).value : i == r.entry ? picked[c] : At(i, c).back;
+        EXPECT_EQ(s->m_afColor[i][c], want) << r.typed << ": entry " << i << " component " << c;
+      }
     }
-    QTest::mouseClick(d.m_spinLineWidth->UpButton(), Qt::LeftButton);
-    d.m_editLineWidth->setText(QStringLiteral("abc"));
-    QTest::keyClick(d.m_editLineWidth, Qt::Key_Return);
-  });
-  OnSetColor(*s, p, nullptr);
-  for (int i = 0; i < 8; ++i)
-    for (int c = 0; c < 3; ++c) EXPECT_EQ(s->m_afColor[i][c], At(i, c).back) << "entry " << i << " component " << c;
-  EXPECT_EQ(s->m_fLineWidth, 1.1f);
-  EXPECT_EQ(p.events, std::vector<std::string>{"invalidate"});
-
-  // A picked mesh colour and a typed width reach the view; the rest stays as it came back.
-  WhenModal<CColorSettingDlg>([](CColorSettingDlg& d) {
-    d.m_pfnPickColor = RecordingPicker;
-    g_pickOk = true;
-    g_pickAnswer = QColor(51, 0, 255);
-    QTest::mouseClick(Button(d, "buttonMeshColor"), Qt::LeftButton);
-    d.m_editLineWidth->setText(QStringLiteral("2.5xyz"));
-    QTest::mouseClick(d.m_buttonOk, Qt::LeftButton);
-  });
-  OnSetColor(*s, p, nullptr);
-  for (int i = 0; i < 8; ++i) {
-    const float want[3] = {i == 6 ? 0.2f : At(i, 0).back, i == 6 ? 0.0f : At(i, 1).back, i == 6 ? 1.0f : At(i, 2).back};
-    for (int c = 0; c < 3; ++c) EXPECT_EQ(s->m_afColor[i][c], want[c]) << "entry " << i << " component " << c;
+    EXPECT_EQ(s->m_fLineWidth, r.width) << r.typed;
+    EXPECT_EQ(p.events, std::vector<std::string>(r.close == kCancel ? 0 : 1, "invalidate")) << r.typed;
   }
-  EXPECT_EQ(s->m_fLineWidth, 2.5f);
-  EXPECT_EQ(p.events.size(), 2u);
 }
 
 // The range shows the map's densities, or its placeholders before any map;
@@ -438,6 +427,29 @@ TEST(About, ShowsTheApplicationIconAndClosesBothWays) {
   QApplication::setWindowIcon(QIcon());
   CAboutDlg plain{QIcon()};
   EXPECT_TRUE(plain.m_stcIcon->pixmap().isNull());
+}
+
+// The Map Statistics dialog over a shipped sample loaded as the viewer loads
+// it; its command is enabled only with a map.
+TEST(MapStatisticsDialog, ShowsTheLoadedMapsValuesAndClosesWithOk) {
+  auto s = test::FreshState();
+  const Command* command = FindCommand(kCmdMapStatistics);
+  ASSERT_NE(command, nullptr);
+  EXPECT_FALSE(IsEnabled(*command, *s)) << "no map yet";
+  test::RecordingPlatform p;
+  std::strcpy(s->m_szMapFile, test::DataFile("aspirin.fou").c_str());
+  ASSERT_EQ(LoadMap(*s, p), 0);
+  EXPECT_TRUE(IsEnabled(*command, *s));
+
+  CMapStatisticsDlg dlg(s->m_stats, s->m_szMapFile);
+  EXPECT_EQ(dlg.windowTitle(), "Map Statistics");
+  EXPECT_EQ(dlg.m_stcMap->text(), "aspirin.fou");
+  const char* values[] = {"3.40683e-06", "1.59074", "-0.454584", "50.7822", "100352"};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(dlg.m_stcValue[i]->text().toStdString(), values[i]) << i;
+  dlg.show();
+  QTest::mouseClick(dlg.m_buttonOk, Qt::LeftButton);
+  EXPECT_EQ(dlg.result(), QDialog::Accepted);
+  EXPECT_FALSE(dlg.isVisible());
 }
 
 }  // namespace
