@@ -1,6 +1,9 @@
 // Loading, section extraction and statistics of large maps, beside the straightforward fscanf reader.
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -20,6 +23,8 @@
 #include "state/view_state.h"
 #include "tools/samplemap/map_file.h"
 #include "tools/samplemap/samples.h"
+
+extern char** environ;
 
 namespace {
 
@@ -127,6 +132,42 @@ void BM_FscanfReader_1M(benchmark::State& st) {
   st.SetBytesProcessed(static_cast<int64_t>(st.iterations()) * 26000000);
 }
 BENCHMARK(BM_FscanfReader_1M)->Unit(benchmark::kMillisecond);
+
+// Runs a program with its output and messages discarded; its exit status.
+int RunProcess(std::vector<std::string> args) {
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t files;
+  posix_spawn_file_actions_init(&files);
+  posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&files, 2, "/dev/null", O_WRONLY, 0);
+  pid_t pid = 0;
+  int status = -1;
+  if (posix_spawn(&pid, argv[0], &files, nullptr, argv.data(), environ) == 0) waitpid(pid, &status, 0);
+  posix_spawn_file_actions_destroy(&files);
+  return status;
+}
+
+// The whole report process on the million-record map (start, settings, load,
+// statistics, section, report), beside a plain fscanf reader process.
+void BM_ReportProcess_1M(benchmark::State& st) {
+  const std::string map = MillionRecordMap(), con = map.substr(0, map.size() - 4) + ".con";
+  const std::string report = map.substr(0, map.size() - 4) + ".fmap";
+  RemoveAtExit(report);
+  for (auto _ : st) {
+    if (RunProcess({PYK_REPORT_EXE, map, report, con}) != 0) st.SkipWithError("pyknoscope-report failed");
+  }
+}
+BENCHMARK(BM_ReportProcess_1M)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+void BM_FscanfProcess_1M(benchmark::State& st) {
+  const std::string map = MillionRecordMap();
+  for (auto _ : st) {
+    if (RunProcess({PYK_FSCANF_PROCESS_EXE, map}) != 0) st.SkipWithError("the fscanf reader failed");
+  }
+}
+BENCHMARK(BM_FscanfProcess_1M)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_LoadMap_1M(benchmark::State& st) {
   auto& s = State();
