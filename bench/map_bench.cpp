@@ -90,7 +90,7 @@ void BM_ReadMapFile_1M(benchmark::State& st) {
   for (auto _ : st) benchmark::DoNotOptimize(pyk::ReadMapFile(s, p, s.m_szMapFile));
   st.SetBytesProcessed(static_cast<int64_t>(st.iterations()) * 26000000);
 }
-BENCHMARK(BM_ReadMapFile_1M)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadMapFile_1M)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // The same density as a CCP4 map (mode 2, x y z order, P1; about 4 MB), written with gemmi.
 const std::string& MillionPointCcp4() {
@@ -123,7 +123,7 @@ void BM_ReadMapFile_1M_Ccp4(benchmark::State& st) {
   const std::string map = MillionPointCcp4();
   for (auto _ : st) benchmark::DoNotOptimize(pyk::ReadMapFile(s, p, map.c_str()));
 }
-BENCHMARK(BM_ReadMapFile_1M_Ccp4)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadMapFile_1M_Ccp4)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_FscanfReader_1M(benchmark::State& st) {
   auto& s = State();
@@ -131,7 +131,7 @@ void BM_FscanfReader_1M(benchmark::State& st) {
   for (auto _ : st) benchmark::DoNotOptimize(pyk::reference::ReadMapRecordsStdio(s, s.m_szMapFile));
   st.SetBytesProcessed(static_cast<int64_t>(st.iterations()) * 26000000);
 }
-BENCHMARK(BM_FscanfReader_1M)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FscanfReader_1M)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // Runs a program with its output and messages discarded; its exit status.
 int RunProcess(std::vector<std::string> args) {
@@ -175,7 +175,7 @@ void BM_LoadMap_1M(benchmark::State& st) {
   Prepare(s, MillionRecordMap());
   for (auto _ : st) benchmark::DoNotOptimize(pyk::LoadMap(s, p));
 }
-BENCHMARK(BM_LoadMap_1M)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadMap_1M)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_ComputeSection_1M(benchmark::State& st) {
   auto& s = State();

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <tuple>
+#include <vector>
 
 #include "map/paths.h"
 #include "reference/fscanf_reader.h"
@@ -12,6 +14,23 @@
 
 namespace pyk::test {
 namespace {
+
+// A P1 map of 250,000 records (enough to be read in two halves at once), one
+// a line unless the edit joins, splits or changes some of the lines; the
+// range's ends lie in the second half.
+std::string ManyRecords(const std::function<void(std::vector<std::string>&)>& edit = {}) {
+  std::vector<std::string> lines;
+  for (int n = 0; n < 250000; ++n) {
+    lines.push_back(std::to_string(n % 50) + " " + std::to_string(n / 50 % 50) + " " + std::to_string(n / 2500) + " " +
+                    std::to_string((n * 37 % 1000) / 100.0 - 4.5) + "\n");
+  }
+  lines[130000] = "0 0 52 -6.5\n";
+  lines[249999] = "49 49 99 7.25\n";
+  if (edit) edit(lines);
+  std::string records;
+  for (const std::string& l : lines) records += l;
+  return MapText(250000, records, P1Tail(50, 50, 100));
+}
 
 TEST(Reader, TwoColumnTestLooksAtTheFifthToken) {
   const struct {
@@ -148,6 +167,10 @@ TEST(Reader, BadFilesAreRefusedWholeWithTheFileAndLine) {
       {"CR LF line ends", "t\r\n1\r\n0 0 0 1.0\r\n1 1 1 90 90 90\r\n2 2 2\r\n0 0 0\r\n", nullptr},
       {"no symmetry at all", MapText(1, "0 0 0 1.0\n", "1 1 1 90 90 90 2 2 2 0 0 0"), nullptr},
       {"one lattice translation", MapText(1, "0 0 0 1.0\n", ops1 + "1 1 1\n"), nullptr},
+      {"text in a large map's first half", ManyRecords([](auto& l) { l[7] = "1 x\n"; }),
+       "line 10: text where density record 8 must stand"},
+      {"text in a large map's second half", ManyRecords([](auto& l) { l[240000] = "1 1 1 y\n"; }),
+       "line 240003: text where density record 240001 must stand"},
   };
   for (const auto& r : rows) {
     // Each file is opened over a shown map of two records on a 3 x 3 x 3 grid.
@@ -193,6 +216,17 @@ TEST(Reader, AcceptedFilesAreReadAsTheCStreamReadsThemAndTheRestRefused) {
       {"t\n\n2 extra\n0 0 0 1.0\n1 1 1 2\n" + P1Tail(3, 3, 3), false},
       {"t\r\n2\r\n0 0 0 0x1p-2\r\n1 1 1 1e+\r\n" + P1Tail(3, 3, 3), true},
       {MapText(2, "0 0 0 1.0\n1 1 1 2.0\n", "10 10 10 90 90 90\n3 3"), false},
+      // Large maps, whose halves are read at once: one record a line, a blank
+      // line or two records on one line before the middle, records split
+      // over lines after it; each read as one pass reads it.
+      {ManyRecords(), true},
+      {ManyRecords([](auto& l) { l[10] = "\n" + l[10]; }), true},
+      {ManyRecords([](auto& l) { l[5].back() = ' '; }), true},
+      {ManyRecords([](auto& l) {
+         for (size_t n = 125000; n < 250000; n += 1000) l[n][l[n].find(' ')] = '\n';
+       }),
+       true},
+      {ManyRecords([](auto& l) { l[200000] = "1 1 x 2.0\n"; }), false},
   };
   for (const auto& f : files) {
     TempDir dir;
@@ -214,6 +248,10 @@ TEST(Reader, AcceptedFilesAreReadAsTheCStreamReadsThemAndTheRestRefused) {
       if (a->m_bTwoColumn == 0) {
         EXPECT_EQ(a->m_afDensity[n], b->m_afDensity[n]) << f.text;
       }
+    }
+    if (a->m_bTwoColumn == 0) {  // the range of a two-column map widens over its shown column later
+      EXPECT_EQ(a->m_fMinDensity, b->m_fMinDensity) << f.text;
+      EXPECT_EQ(a->m_fMaxDensity, b->m_fMaxDensity) << f.text;
     }
     EXPECT_EQ(std::memcmp(a->m_afCell, b->m_afCell, sizeof a->m_afCell), 0) << f.text;
     EXPECT_EQ(std::memcmp(a->m_anGrid, b->m_anGrid, sizeof a->m_anGrid), 0) << f.text;

@@ -17,6 +17,8 @@ inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 class StreamScanner {
  public:
   StreamScanner(const char* begin, const char* end) : begin_(begin), end_(end), p_(begin) {}
+  // A scanner of [begin, end) that starts reading at at.
+  StreamScanner(const char* begin, const char* at, const char* end) : begin_(begin), end_(end), p_(at) {}
 
   // As fgets with a 140-byte buffer: the next piece of at most 139 characters,
   // up to and including a line feed. False at the end (piece left as it was).
@@ -30,6 +32,15 @@ class StreamScanner {
   // The 1-based line the read position is on; at the end, the last line.
   int Line() const;
   bool AtEnd() const { return p_ == end_; }
+  const char* Position() const { return p_; }
+  const char* Begin() const { return begin_; }
+  const char* End() const { return end_; }
+  // Where the next number would start: the read position past white space.
+  const char* NextToken() const {
+    const char* p = p_;
+    while (p < end_ && IsCSpace(*p)) ++p;
+    return p;
+  }
 
  private:
   void SkipSpace();

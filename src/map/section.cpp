@@ -163,11 +163,11 @@ int64_t MaxSectionPoints(const MapRecord& s) {
   int32_t counts[4][3][kMaxGrid] = {};
   const int32_t* grid = s.m_anGrid;
   unsigned k = 0;
-  ForEachImage(s, [&](const int64_t p[3], float) {
+  ForEachImageFolded(s, [&](const int64_t p[3], float, int copies) {
     auto& c = counts[k++ & 3];
-    ++c[0][WrapIndex(p[0], grid[0])];
-    ++c[1][WrapIndex(p[1], grid[1])];
-    ++c[2][WrapIndex(p[2], grid[2])];
+    c[0][WrapIndex(p[0], grid[0])] += copies;
+    c[1][WrapIndex(p[1], grid[1])] += copies;
+    c[2][WrapIndex(p[2], grid[2])] += copies;
   });
   int64_t most = 0;
   for (int a = 0; a < 3; ++a) {

@@ -15,7 +15,8 @@ std::vector<float> ExpandToCell(const MapRecord& m) {
   if (nx < 1 || ny < 1 || nz < 1) return {};
   // NaN marks a point no image has reached yet; the densities are finite.
   std::vector<float> cell(static_cast<size_t>(nx) * ny * nz, std::numeric_limits<float>::quiet_NaN());
-  ForEachImage(m, [&](const int64_t p[3], float d) {
+  // An image on its own record's point changes nothing: the first image wins.
+  ForEachImageFolded(m, [&](const int64_t p[3], float d, int) {
     const size_t i = (static_cast<size_t>(WrapIndex(p[0], nx)) * ny + WrapIndex(p[1], ny)) * nz + WrapIndex(p[2], nz);
     if (std::isnan(cell[i])) cell[i] = d;
   });

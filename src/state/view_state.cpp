@@ -6,16 +6,6 @@
 
 namespace pyk {
 
-namespace {
-
-// calloc hands large blocks out as untouched zero pages, so a block costs
-// nothing until a load writes its records.
-MapArraysPtr AllocateMapArrays() { return MapArraysPtr(static_cast<MapArrays*>(std::calloc(1, sizeof(MapArrays)))); }
-
-}  // namespace
-
-void MapArraysFree::operator()(MapArrays* p) const { std::free(p); }
-
 void UseMapArrays(MapRecord& m, MapArrays& block) {
   m.m_anPoint = block.point;
   m.m_afDensity = block.density;
@@ -24,12 +14,20 @@ void UseMapArrays(MapRecord& m, MapArrays& block) {
 }
 
 std::unique_ptr<ViewState> MakeViewState() {
-  // Value-initialisation zero-fills every field, as the view's record starts.
+  // Value-initialisation zero-fills every field, as the view's record starts;
+  // the large blocks start as zero pages that only their first writes touch.
   auto s = std::make_unique<ViewState>();
-  s->m_pShownArrays = AllocateMapArrays();
-  s->m_pSpareArrays = AllocateMapArrays();
-  if (!s->m_pShownArrays || !s->m_pSpareArrays) std::abort();  // 56 MB the program cannot run without
+  s->m_pShownArrays = AllocateZeroed<MapArrays>();
+  s->m_pSpareArrays = AllocateZeroed<MapArrays>();
+  s->m_pSectionLists = AllocateZeroed<SectionLists>(false);  // a section fills only their start
+  // 64 MB the program cannot run without.
+  if (!s->m_pShownArrays || !s->m_pSpareArrays || !s->m_pSectionLists) std::abort();
   UseMapArrays(*s, *s->m_pShownArrays);
+  SectionLists& lists = *s->m_pSectionLists;
+  s->m_anSecX = lists.x;
+  s->m_anSecY = lists.y;
+  s->m_anSecZ = lists.z;
+  s->m_afSecDensity = lists.density;
   return s;
 }
 

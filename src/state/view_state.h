@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "state/zeroed_block.h"
+
 namespace pyk {
 
 // Capacities of the record.
@@ -49,10 +51,15 @@ struct MapArrays {
   float densityA[kMaxPoints];
   float densityB[kMaxPoints];
 };
-struct MapArraysFree {
-  void operator()(MapArrays* p) const;
+using MapArraysPtr = ZeroedPtr<MapArrays>;
+
+// The work lists of one section extraction: the images that fall on it.
+struct SectionLists {
+  int32_t x[kMaxSectionPoints];
+  int32_t y[kMaxSectionPoints];
+  int32_t z[kMaxSectionPoints];
+  float density[kMaxSectionPoints];
 };
-using MapArraysPtr = std::unique_ptr<MapArrays, MapArraysFree>;
 
 // The shown densities over the whole cell: every grid point that a record or
 // one of its symmetry images reaches, counted once (the first image wins, as
@@ -173,12 +180,13 @@ struct ViewState : MapRecord {
   float m_fHeightScale;
   float m_fEpsilon;
 
-  // Work lists of one section extraction.
+  // Work lists of one section extraction, in a block of their own.
+  ZeroedPtr<SectionLists> m_pSectionLists;
   int32_t m_nSecCount;
-  int32_t m_anSecX[kMaxSectionPoints];
-  int32_t m_anSecY[kMaxSectionPoints];
-  int32_t m_anSecZ[kMaxSectionPoints];
-  float m_afSecDensity[kMaxSectionPoints];
+  int32_t* m_anSecX;
+  int32_t* m_anSecY;
+  int32_t* m_anSecZ;
+  float* m_afSecDensity;
 
   // Files.
   char m_szCurDir[kPathSize];
