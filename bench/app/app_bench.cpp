@@ -47,8 +47,8 @@ const fs::path& Folder() {
   static const fs::path dir = [] {
     fs::path d = fs::temp_directory_path() / ("pyk-app-bench-" + std::to_string(::getpid()));
     fs::create_directories(d);
-    for (const auto& e : fs::directory_iterator(PYK_DATA_DIR)) {
-      fs::copy_file(e.path(), d / e.path().filename(), fs::copy_options::overwrite_existing);
+    for (const auto& e : fs::directory_iterator(PYK_DATA_DIR)) {  // the files, not the help pictures' folder
+      if (e.is_regular_file()) fs::copy_file(e.path(), d / e.path().filename(), fs::copy_options::overwrite_existing);
     }
     fs::copy_file(PYK_MESH_EXE, d / "mesh", fs::copy_options::overwrite_existing);
     std::ofstream map(d / "waves.fou");
