@@ -18,9 +18,11 @@ class SilentPlatform : public Platform {
   void Invalidate() override {}
 };
 
-// Writes the fuzzer's input to a per-process scratch file and returns its path.
+// Writes the fuzzer's input to a per-process scratch file and returns its
+// path; in memory (/dev/shm) where there is such a folder, which is many times faster.
 inline std::string WriteInput(const uint8_t* data, size_t size, const char* name) {
-  const std::string path = "/tmp/pyk-fuzz-" + std::to_string(::getpid()) + "-" + name;
+  static const std::string folder = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+  const std::string path = folder + "/pyk-fuzz-" + std::to_string(::getpid()) + "-" + name;
   FILE* f = std::fopen(path.c_str(), "wb");
   if (f != nullptr) {
     std::fwrite(data, 1, size, f);
