@@ -5,9 +5,7 @@
 #include <zlib.h>
 
 #include <cmath>
-#include <fstream>
 #include <gemmi/ccp4.hpp>
-#include <iterator>
 
 #include "map/navigation.h"
 #include "map/report.h"
@@ -17,13 +15,8 @@
 namespace pyk::test {
 namespace {
 
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
 void Gzip(const std::string& from, const std::string& to) {
-  const std::string bytes = ReadBytes(from);
+  const std::string bytes = ReadText(from);
   gzFile f = gzopen(to.c_str(), "wb");
   gzwrite(f, bytes.data(), static_cast<unsigned>(bytes.size()));
   gzclose(f);
@@ -97,7 +90,7 @@ TEST(Ccp4, EverySampleCopyEqualsItsTextMapOnEverySection) {
       ASSERT_EQ(WriteReportFile(a.c_str(), *text, p, WriteDensityReport), 0);
       for (size_t c = 0; c < copies.size(); ++c) {
         ASSERT_EQ(WriteReportFile(b.c_str(), *copies[c], p, WriteDensityReport), 0);
-        EXPECT_EQ(ReadBytes(b), ReadBytes(a)) << names[c] << " face " << plane;
+        EXPECT_EQ(ReadText(b), ReadText(a)) << names[c] << " face " << plane;
       }
     }
     loaded += static_cast<int>(copies.size());
@@ -128,16 +121,16 @@ TEST(Ccp4, TheToolsWriteTheTextMapsReportAndPicture) {
     ASSERT_EQ(run.status, 0) << r.copy << ": " << run.err;
     // A peak list's first line names its map.
     const auto body = [&](const std::string& b) { return r.out == std::string(".peaks") ? b.substr(b.find('\n')) : b; };
-    const std::string t = ReadBytes(dir.File(std::string("t") + r.out));
+    const std::string t = ReadText(dir.File(std::string("t") + r.out));
     EXPECT_GT(t.size(), 100u) << r.text;
-    EXPECT_EQ(body(ReadBytes(dir.File(std::string("c") + r.out))), body(t)) << r.copy;
+    EXPECT_EQ(body(ReadText(dir.File(std::string("c") + r.out))), body(t)) << r.copy;
   }
 }
 
 TEST(Ccp4, DamagedOrUnshowableFilesAreRefusedAndTheShownMapStays) {
   const TempDir& dir = Samples();
   const auto text = Load(dir.File("aspirin.fou"));
-  const std::string bytes = ReadBytes(dir.File("aspirin.ccp4"));
+  const std::string bytes = ReadText(dir.File("aspirin.ccp4"));
   auto word = [&](int w, int32_t v) {
     std::string b = bytes;
     std::memcpy(&b[4 * (w - 1)], &v, 4);

@@ -113,11 +113,7 @@ CColorSettingDlg::CColorSettingDlg(QWidget* parent) : QDialog(parent) {
   rowWidth->addWidget(m_spinLineWidth);
   connect(m_spinLineWidth, &SpinEdit::Stepped, this, &CColorSettingDlg::OnSpinLineWidth);
 
-  m_buttonOk = MakeButton(this, dlg::kOk, "buttonOk", 38, 14);
-  m_buttonOk->setDefault(true);
-  m_buttonCancel = MakeButton(this, dlg::kCancel, "buttonCancel", 38, 14);
-  connect(m_buttonOk, &QPushButton::clicked, this, &QDialog::accept);
-  connect(m_buttonCancel, &QPushButton::clicked, this, &QDialog::reject);
+  MakeOkCancel(this, 38, 38, &m_buttonOk, &m_buttonCancel);
 
   auto* column = new QVBoxLayout(this);
   column->addWidget(groupColors);

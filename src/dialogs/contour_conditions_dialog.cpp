@@ -15,11 +15,7 @@ namespace pyk {
 CContourConditionsDlg::CContourConditionsDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString::fromLatin1(dlg::kConditionsCaption));
 
-  m_buttonOk = MakeButton(this, dlg::kOk, "buttonOk", 27, 14);
-  m_buttonOk->setDefault(true);
-  m_buttonCancel = MakeButton(this, dlg::kCancel, "buttonCancel", 26, 14);
-  connect(m_buttonOk, &QPushButton::clicked, this, &QDialog::accept);
-  connect(m_buttonCancel, &QPushButton::clicked, this, &QDialog::reject);
+  MakeOkCancel(this, 27, 26, &m_buttonOk, &m_buttonCancel);
 
   m_editF000 = new QLineEdit(this);
   m_editF000->setObjectName(QStringLiteral("editF000"));

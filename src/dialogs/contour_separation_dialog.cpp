@@ -42,11 +42,7 @@ QLabel* AddDensityRow(QGridLayout* grid, int row, LabelText name, LabelText valu
 CContourSeparationDlg::CContourSeparationDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString::fromLatin1(dlg::kSeparationCaption));
 
-  m_buttonOk = MakeButton(this, dlg::kOk, "buttonOk", 32, 14);
-  m_buttonOk->setDefault(true);
-  m_buttonCancel = MakeButton(this, dlg::kCancel, "buttonCancel", 32, 14);
-  connect(m_buttonOk, &QPushButton::clicked, this, &QDialog::accept);
-  connect(m_buttonCancel, &QPushButton::clicked, this, &QDialog::reject);
+  MakeOkCancel(this, 32, 32, &m_buttonOk, &m_buttonCancel);
 
   auto* group = new QGroupBox(this);
   group->setObjectName(QStringLiteral("groupSeparation"));

@@ -1,9 +1,13 @@
+// Dialog units, fixed-size buttons and labels, and the OK / Cancel pair and row.
 #include "dialogs/dialog_layout.h"
 
+#include <QDialog>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+
+#include "dialogs/dialog_messages.h"
 
 namespace pyk {
 
@@ -33,6 +37,14 @@ QLabel* MakeLabel(QWidget* parent, const char* text, const char* name, int w) {
   l->setObjectName(QString::fromLatin1(name));
   l->setMinimumWidth(DluX(parent, w));
   return l;
+}
+
+void MakeOkCancel(QDialog* dialog, int okWidth, int cancelWidth, QPushButton** ok, QPushButton** cancel) {
+  *ok = MakeButton(dialog, dlg::kOk, "buttonOk", okWidth, 14);
+  (*ok)->setDefault(true);
+  *cancel = MakeButton(dialog, dlg::kCancel, "buttonCancel", cancelWidth, 14);
+  QObject::connect(*ok, &QPushButton::clicked, dialog, &QDialog::accept);
+  QObject::connect(*cancel, &QPushButton::clicked, dialog, &QDialog::reject);
 }
 
 QHBoxLayout* ButtonRow(QPushButton* ok, QPushButton* cancel) {

@@ -3,6 +3,7 @@
 // buttons and labels measured in them, and the OK / Cancel row.
 #pragma once
 
+class QDialog;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
@@ -19,6 +20,9 @@ int DluY(const QWidget* w, int n);
 QPushButton* MakeButton(QWidget* parent, const char* text, const char* name, int w, int h);
 // A static text of at least w dialog units with the given text and object name.
 QLabel* MakeLabel(QWidget* parent, const char* text, const char* name, int w);
+// The dialog's OK button (the default, accepting it) and Cancel button
+// (rejecting it), okWidth and cancelWidth dialog units wide.
+void MakeOkCancel(QDialog* dialog, int okWidth, int cancelWidth, QPushButton** ok, QPushButton** cancel);
 // The bottom row of a dialog: OK at the left, Cancel at the right.
 QHBoxLayout* ButtonRow(QPushButton* ok, QPushButton* cancel);
 

@@ -18,11 +18,7 @@ CGoToSectionDlg::CGoToSectionDlg(int normal, double fraction, QWidget* parent)
     : QDialog(parent), m_fFraction(fraction) {
   setWindowTitle(QString::fromLatin1(dlg::kGoToCaption));
 
-  m_buttonOk = MakeButton(this, dlg::kOk, "buttonOk", 32, 14);
-  m_buttonOk->setDefault(true);
-  m_buttonCancel = MakeButton(this, dlg::kCancel, "buttonCancel", 32, 14);
-  connect(m_buttonOk, &QPushButton::clicked, this, &QDialog::accept);
-  connect(m_buttonCancel, &QPushButton::clicked, this, &QDialog::reject);
+  MakeOkCancel(this, 32, 32, &m_buttonOk, &m_buttonCancel);
 
   const int axis = normal >= 0 && normal <= 2 ? normal : 2;
   m_labelFraction = MakeLabel(this, dlg::kGoToAxisLabels[axis], "labelFraction", 70);

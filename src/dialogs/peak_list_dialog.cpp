@@ -26,11 +26,7 @@ CPeakListDlg::CPeakListDlg(const PeakSearch& search, QWidget* parent) : QDialog(
   m_checkWholeMap->setObjectName(QStringLiteral("checkWholeMap"));
   m_checkWholeMap->setChecked(search.wholeMap);
   grid->addWidget(m_checkWholeMap, 1, 0, 1, 3);
-  m_buttonOk = MakeButton(this, dlg::kOk, "buttonOk", 50, 14);
-  m_buttonCancel = MakeButton(this, dlg::kCancel, "buttonCancel", 50, 14);
-  m_buttonOk->setDefault(true);
-  connect(m_buttonOk, &QPushButton::clicked, this, &QDialog::accept);
-  connect(m_buttonCancel, &QPushButton::clicked, this, &QDialog::reject);
+  MakeOkCancel(this, 50, 50, &m_buttonOk, &m_buttonCancel);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(m_buttonOk);
   buttons->addWidget(m_buttonCancel);
