@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "support/maps.h"
+#include "text/c_numbers.h"
 
 namespace pyk::test {
 namespace {
@@ -101,6 +102,24 @@ TEST(MeshExchange, ReadsMeshoutRecords) {
     if (r.count > 3) {
       EXPECT_EQ(s->m_afMeshX[r.count], static_cast<float>(r.count)) << r.what;
     }
+  }
+}
+
+// A record line reads as sscanf's "%f %f %d" reads it, whether or not it is
+// in the mesh program's own form; unread fields keep what they held.
+TEST(MeshExchange, RecordLinesReadAsSscanfReadsThem) {
+  const char* lines[] = {"12.345 -0.500 3\n", "-0.000 0.000 2", "1 2 3", "1.5 2.25 -7 rest", "0.1 0.2 1234567890",
+                         "1e3 2 3",          " 1.5 2 3",       "1.5  2 3", "1.5 x 3",        "5. 6. 2",
+                         "-.5 .5 2",         "+1 +2 +3",       "0x10 1 1", "nan inf 1",      "1.5 2.5",
+                         "3.4e39 1 1",       "99999999999999999999999999999999999999999999.000 1 1", "-", ""};
+  for (const char* line : lines) {
+    float x = -9, y = -9, sx = -9, sy = -9;
+    int f = -9, sf = -9;
+    ScanMeshRecord(line, &x, &y, &f);
+    ScanC(line, "%f %f %d", &sx, &sy, &sf);
+    EXPECT_EQ(std::memcmp(&x, &sx, sizeof x), 0) << line;
+    EXPECT_EQ(std::memcmp(&y, &sy, sizeof y), 0) << line;
+    EXPECT_EQ(f, sf) << line;
   }
 }
 

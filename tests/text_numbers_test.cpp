@@ -5,6 +5,8 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <cmath>
 #include <string>
 
 #include "state/message.h"
@@ -61,6 +63,38 @@ TEST(CNumbers, EveryConversionKeepsThePointInACommaDecimalLocale) {
   EXPECT_EQ(ParseLongC(whole, &end), -12);
   EXPECT_EQ(end, whole + 5);
   std::setlocale(LC_ALL, "C");
+}
+
+// The printf-free fixed form is printf's, byte for byte: ties to even, signed
+// zeros, nan and inf, widths; and over a sweep of float bit patterns.
+TEST(CNumbers, AppendFixedIsPrintfsFixedForm) {
+  const double values[] = {0.0, -0.0, 0.0625, -0.0625, 0.0015, 2.5, 3.5, -1e-5, 1e-300, 3.4e38, 123456789.00005,
+                           NAN, -NAN, INFINITY, -INFINITY};
+  std::string fast;
+  char slow[512];
+  auto same = [&](double v, int precision, int width) {
+    fast.clear();
+    AppendFixedC(&fast, v, precision, width);
+    std::snprintf(slow, sizeof slow, "%*.*f", width, precision, v);
+    return fast == slow;
+  };
+  for (double v : values) {
+    for (int precision : {0, 1, 3, 4}) {
+      for (int width : {0, 9, 12}) EXPECT_TRUE(same(v, precision, width)) << v << " " << precision << " " << width;
+    }
+  }
+  uint32_t bits = 12345;
+  int differ = 0;
+  for (int i = 0; i < 200000; ++i) {
+    bits = bits * 1664525u + 1013904223u;
+    float f;
+    std::memcpy(&f, &bits, sizeof f);
+    differ += !same(f, 3 + (i & 1), 9);
+  }
+  EXPECT_EQ(differ, 0);
+  fast.clear();
+  AppendIntC(&fast, -2147483647 - 1);
+  EXPECT_EQ(fast, "-2147483648");
 }
 
 }  // namespace

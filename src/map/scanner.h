@@ -10,9 +10,6 @@
 
 namespace pyk {
 
-// White space as the C locale's isspace.
-inline bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 class StreamScanner {
  public:

@@ -27,10 +27,14 @@ void FormatMeshOutput(const MeshResult& result, std::string* text) {
   text->reserve(200 + result.records.size() * 24);
   AppendSix(result.axis, text);
   AppendSix(result.view, text);
-  char line[64];
+  // "%.3f %.3f %d\n" a record, without printf's cost per call.
   for (const MeshRecord& r : result.records) {
-    const int n = FormatC(line, sizeof line, "%.3f %.3f %d\n", r.x, r.y, r.flag);
-    text->append(line, static_cast<size_t>(n));
+    AppendFixedC(text, r.x, 3);
+    *text += ' ';
+    AppendFixedC(text, r.y, 3);
+    *text += ' ';
+    AppendIntC(text, r.flag);
+    *text += '\n';
   }
 }
 

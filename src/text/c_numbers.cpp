@@ -79,4 +79,26 @@ long ParseLongC(const char* text, char** end) { return strtol_l(text, end, 10, C
 
 float ParseFloatC(const char* text, char** end) { return strtof_l(text, end, CLocale()); }
 
+void AppendFixedC(std::string* text, double v, int precision, int width) {
+  char digits[400];  // the longest fixed form of a double with a short precision
+  const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, v, std::chars_format::fixed, precision);
+  if (ec != std::errc()) {  // a precision too long for the buffer: printf's own way
+    CLocaleScope c;
+    char* line = nullptr;
+    const int n = asprintf(&line, "%*.*f", width, precision, v);
+    if (n > 0) text->append(line, static_cast<std::size_t>(n));
+    std::free(line);
+    return;
+  }
+  const auto n = static_cast<int>(end - digits);
+  if (n < width) text->append(static_cast<std::size_t>(width - n), ' ');
+  text->append(digits, static_cast<std::size_t>(n));
+}
+
+void AppendIntC(std::string* text, int v) {
+  char digits[16];
+  const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, v);
+  text->append(digits, static_cast<std::size_t>(end - digits));
+}
+
 }  // namespace pyk

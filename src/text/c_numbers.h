@@ -14,6 +14,10 @@
 
 namespace pyk {
 
+// White space and digits as the C locale's isspace and isdigit.
+inline bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 // fprintf to out.
 int PrintC(std::FILE* out, const char* format, ...) __attribute__((format(printf, 2, 3)));
 // snprintf into text[size].
@@ -40,6 +44,14 @@ inline std::from_chars_result ParseC(const char* first, const char* last, float&
 inline std::from_chars_result ParseC(const char* first, const char* last, double& value) {
   return std::from_chars(first, last, value, std::chars_format::general);
 }
+
+// Appends printf's "%W.Pf" of v (W = width, filled with spaces on the left)
+// without printf: to_chars rounds the exact binary value to nearest with ties
+// to even, as glibc's printf does, and writes nan and inf as it does. For the
+// long columns of numbers that the mesh exchange writes.
+void AppendFixedC(std::string* text, double v, int precision, int width = 0);
+// Appends printf's "%d" of v.
+void AppendIntC(std::string* text, int v);
 
 // True with *value set when the whole text is one finite number in the C
 // form (a leading '+' allowed); otherwise *value is left alone.

@@ -3,6 +3,8 @@
 
 #include <unistd.h>
 
+#include <string>
+
 #include "views3d/views3d_messages.h"
 #include "text/c_numbers.h"
 
@@ -15,11 +17,57 @@ void WriteMeshInput(const ViewState& s, FILE* out) {
   PrintC(out, msg::kMeshInClient, s.m_nClientWidth, s.m_nClientHeight);
   PrintC(out, msg::kMeshInRange, s.m_fMinDensity, s.m_fMaxDensity);
   PrintC(out, msg::kMeshInGrid, s.m_nGridU, s.m_nGridV);
+  // The values, tens of thousands of lines, formatted without printf and written at once.
+  std::string values;
   for (int i = 0; i <= s.m_nGridU && i < kSectionSize; ++i) {
     for (int j = 0; j <= s.m_nGridV && j < kSectionSize; ++j) {
-      PrintC(out, msg::kMeshInValue, s.m_fHeightScale * s.m_afSection[i][j]);
+      AppendFixedC(&values, s.m_fHeightScale * s.m_afSection[i][j], msg::kMeshInValuePrecision,
+                   msg::kMeshInValueWidth);
+      values += '\n';
     }
   }
+  std::fwrite(values.data(), 1, values.size(), out);
+}
+
+namespace {
+
+// A plain decimal at p ("-"? digits ("." digits)?) read into *v, p moved past it.
+bool PlainDecimal(const char*& p, float* v) {
+  const char* start = p;
+  if (*p == '-') ++p;
+  if (!IsDigit(*p)) return false;
+  while (IsDigit(*p)) ++p;
+  if (*p == '.') {
+    if (!IsDigit(*++p)) return false;
+    while (IsDigit(*p)) ++p;
+  }
+  const auto [end, ec] = ParseC(start, p, *v);
+  return ec == std::errc() && end == p;
+}
+
+// "-"? and one to nine digits at p, read into *v.
+bool PlainInt(const char* p, int* v) {
+  const char* start = p;
+  if (*p == '-') ++p;
+  int n = 0;
+  while (IsDigit(p[n])) ++n;
+  if (n == 0 || n > 9) return false;
+  return ParseC(start, p + n, *v).ec == std::errc();
+}
+
+}  // namespace
+
+void ScanMeshRecord(const char* line, float* x, float* y, int* flag) {
+  const char* p = line;
+  float a = 0.0f, b = 0.0f;
+  int f = 0;
+  if (PlainDecimal(p, &a) && *p++ == ' ' && PlainDecimal(p, &b) && *p++ == ' ' && PlainInt(p, &f)) {
+    *x = a;
+    *y = b;
+    *flag = f;
+    return;
+  }
+  ScanC(line, msg::kMeshOutRecord, x, y, flag);
 }
 
 void ReadMeshOutput(ViewState& s, FILE* in) {
@@ -39,7 +87,7 @@ void ReadMeshOutput(ViewState& s, FILE* in) {
   s.m_nMeshCount = 0;
   while (s.m_nMeshCount + 1 < kMaxMeshRecords && std::fgets(line, sizeof line, in) != nullptr) {
     const int k = ++s.m_nMeshCount;
-    ScanC(line, msg::kMeshOutRecord, &s.m_afMeshX[k], &s.m_afMeshY[k], &s.m_anMeshFlag[k]);
+    ScanMeshRecord(line, &s.m_afMeshX[k], &s.m_afMeshY[k], &s.m_anMeshFlag[k]);
   }
 }
 

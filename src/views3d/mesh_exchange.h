@@ -19,6 +19,11 @@ void WriteMeshInput(const ViewState& s, FILE* out);
 // 1, 2, ... (at most 29,999; the rest is ignored); m_nMeshCount counts them.
 void ReadMeshOutput(ViewState& s, FILE* in);
 
+// One record line as sscanf's "%f %f %d" reads it, fields it cannot read left
+// alone. The mesh program's own lines (plain decimals and a short integer, one
+// space apart) are read with from_chars, which rounds as strtof does.
+void ScanMeshRecord(const char* line, float* x, float* y, int* flag);
+
 // Writes meshinp, runs the mesh program in the start-up folder and reads
 // meshout: 0 on success; 1 after "Mesh calculation failed !!!" when meshinp
 // cannot be written, the program does not run to a clean end, or it leaves

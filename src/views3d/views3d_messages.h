@@ -12,7 +12,9 @@ inline constexpr const char* kMeshInEdges = "%7.4f %7.4f %6.2f\n";
 inline constexpr const char* kMeshInClient = "%d %d\n";
 inline constexpr const char* kMeshInRange = "%9.4f %9.4f\n";
 inline constexpr const char* kMeshInGrid = "%d %d\n";
-inline constexpr const char* kMeshInValue = "%9.4f\n";
+inline constexpr const char* kMeshInValue = "%9.4f\n";  // written as AppendFixedC's width and precision:
+inline constexpr int kMeshInValueWidth = 9;
+inline constexpr int kMeshInValuePrecision = 4;
 
 // meshout: the projection numbers and the records.
 inline constexpr const char* kMeshOutNumber = "%f";
