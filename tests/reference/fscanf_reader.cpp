@@ -39,7 +39,16 @@ int ReadMapRecordsStdio(ViewState& s, const char* path) {
   std::rewind(f);
   std::fgets(line, sizeof line, f);
   std::fgets(line, sizeof line, f);
+  long failedAt = -1;
   for (int n = 0; n < count; ++n) {
+    // A record that failed and moved the stream nowhere (at the end, or at
+    // text no conversion takes) is what every later record does too: go on
+    // after them rather than call fscanf for up to a million of them.
+    if (!ok) {
+      const long at = std::ftell(f);
+      if (at == failedAt) break;
+      failedAt = at;
+    }
     ok = std::fscanf(f, "%d", &s.m_anPoint[n][0]) == 1 && ok;
     ok = std::fscanf(f, "%d", &s.m_anPoint[n][1]) == 1 && ok;
     ok = std::fscanf(f, "%d", &s.m_anPoint[n][2]) == 1 && ok;
