@@ -50,6 +50,8 @@ std::unique_ptr<OffscreenGl> OffscreenGl::Create(int width, int height, std::str
   return gl;
 }
 
+bool OffscreenGl::MakeCurrent() { return impl_->context.makeCurrent(&impl_->surface) && impl_->fbo->bind(); }
+
 std::vector<uint8_t> OffscreenGl::ReadPixels() const {
   const size_t row = 3 * static_cast<size_t>(width_);
   std::vector<uint8_t> bottomUp(row * static_cast<size_t>(height_));

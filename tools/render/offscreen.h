@@ -17,6 +17,8 @@ class OffscreenGl {
   // Creates the context and a width x height framebuffer and makes them
   // current; null with the reason in *error when that fails.
   static std::unique_ptr<OffscreenGl> Create(int width, int height, std::string* error);
+  // Makes this context and its framebuffer current again, after another's use.
+  bool MakeCurrent();
   // The framebuffer's pixels as top-down rows of red, green, blue.
   std::vector<uint8_t> ReadPixels() const;
   int width() const { return width_; }
