@@ -11,15 +11,27 @@ float CoverageScale(int width, int height) {
   return std::min(2.0f, 4096.0f / static_cast<float>(std::max(width, height)));
 }
 
-bool ScreenTriangle::Contains(float px, float py) const {
-  const double area2 = (static_cast<double>(x[1]) - x[0]) * (static_cast<double>(y[2]) - y[0]) -
-                       (static_cast<double>(x[2]) - x[0]) * (static_cast<double>(y[1]) - y[0]);
-  if (!(std::fabs(area2) > 1e-9)) return false;
-  const double orient = area2 > 0 ? 1.0 : -1.0;
+bool ScreenTriangle::Contains(float px, float py) const { return TriangleTest(*this).Contains(px, py); }
+
+TriangleTest::TriangleTest(const ScreenTriangle& t) {
+  const double area2 = (static_cast<double>(t.x[1]) - t.x[0]) * (static_cast<double>(t.y[2]) - t.y[0]) -
+                       (static_cast<double>(t.x[2]) - t.x[0]) * (static_cast<double>(t.y[1]) - t.y[0]);
+  area_ = std::fabs(area2) > 1e-9;
+  orient_ = area2 > 0 ? 1.0 : -1.0;
   for (int k = 0; k < 3; ++k) {
     const int n = (k + 1) % 3;
-    const double ex = static_cast<double>(x[n]) - x[k], ey = static_cast<double>(y[n]) - y[k];
-    if (orient * (ex * (py - y[k]) - ey * (px - x[k])) < 0) return false;
+    x_[k] = t.x[k];
+    y_[k] = t.y[k];
+    ex_[k] = static_cast<double>(t.x[n]) - t.x[k];
+    ey_[k] = static_cast<double>(t.y[n]) - t.y[k];
+  }
+}
+
+bool TriangleTest::Contains(float px, float py) const {
+  if (!area_) return false;
+  // The differences to the corner are deliberately taken in float, then widened.
+  for (int k = 0; k < 3; ++k) {
+    if (orient_ * (ex_[k] * (py - y_[k]) - ey_[k] * (px - x_[k])) < 0) return false;
   }
   return true;
 }
@@ -67,14 +79,27 @@ void CoverageMask::FillTriangle(float ax, float ay, float bx, float by, float cx
   }
 }
 
-bool CoverageMask::Hidden(float x, float y, const ScreenTriangle& extra) const {
+bool CoverageMask::Hidden(float x, float y, const TriangleTest& extra) const {
+  int col = 0, row = 0;
+  return Locate(x, y, &col, &row) && HiddenAt(col, row, extra);
+}
+
+bool CoverageMask::Locate(float x, float y, int* col, int* row) const {
   const float mx = x * scale_, my = y * scale_;
   if (!(mx >= 0.0f && my >= 0.0f && mx < cols_ && my < rows_)) return false;
-  const int col = static_cast<int>(mx);
-  const int row = static_cast<int>(my);
+  *col = static_cast<int>(mx);
+  *row = static_cast<int>(my);
+  return true;
+}
+
+bool CoverageMask::HiddenAt(int col, int row, const TriangleTest& extra) const {
+  // Away from the mask's border the neighbours are read without bounds checks.
+  const bool inside = col >= 1 && row >= 1 && col + 1 < cols_ && row + 1 < rows_;
   for (int dr = -1; dr <= 1; ++dr) {
     for (int dc = -1; dc <= 1; ++dc) {
-      if (At(col + dc, row + dr)) continue;
+      const bool covered =
+          inside ? bits_[static_cast<size_t>(row + dr) * cols_ + (col + dc)] != 0 : At(col + dc, row + dr);
+      if (covered) continue;
       const float cx = (col + dc + 0.5f) / scale_, cy = (row + dr + 0.5f) / scale_;
       if (!extra.Contains(cx, cy)) return false;
     }

@@ -17,6 +17,20 @@ struct ScreenTriangle {
   bool Contains(float px, float py) const;
 };
 
+// A triangle prepared for many point tests: ScreenTriangle::Contains with the
+// area, orientation and edges worked out once.
+class TriangleTest {
+ public:
+  TriangleTest(const ScreenTriangle& t);  // NOLINT: implicit, wherever a triangle is tested
+  bool Contains(float px, float py) const;
+
+ private:
+  bool area_;
+  double orient_;
+  float x_[3], y_[3];
+  double ex_[3], ey_[3];
+};
+
 // A byte per mask pixel over the client frame; coordinates are client pixels
 // (x to the right, y upwards), scaled into the mask.
 class CoverageMask {
@@ -29,7 +43,11 @@ class CoverageMask {
   // covered, by the mask or by the extra triangle (pixel centres inside it):
   // the test is blind to the last pixel at the border of the covered area, so
   // a line that merely touches surface drawn before it stays visible.
-  bool Hidden(float x, float y, const ScreenTriangle& extra) const;
+  bool Hidden(float x, float y, const TriangleTest& extra) const;
+  // Hidden in two steps, for a caller that meets one mask pixel many times:
+  // the mask pixel under (x, y), false outside the mask; then its answer.
+  bool Locate(float x, float y, int* col, int* row) const;
+  bool HiddenAt(int col, int row, const TriangleTest& extra) const;
   float Scale() const { return scale_; }
 
  private:

@@ -27,9 +27,21 @@ void ClipEdge(const CoverageMask& mask, const ScreenTriangle& other, float x0, f
               float y1, int edge, std::vector<VisiblePiece>* out) {
   const double len = std::hypot(x1 - x0, y1 - y0) * mask.Scale();
   const int n = std::max(1, static_cast<int>(std::ceil(len / kSampleStep)));
+  // Samples half a mask pixel apart meet most pixels twice; the mask does not
+  // change along one edge, so a pixel's answer is kept for the next sample.
+  const TriangleTest extra(other);
+  int lastCol = -1, lastRow = -1;
+  bool lastHidden = false;
   auto visible = [&](int k) {
     const float t = static_cast<float>((k + 0.5) / n);
-    return !mask.Hidden(x0 + t * (x1 - x0), y0 + t * (y1 - y0), other);
+    int col = 0, row = 0;
+    if (!mask.Locate(x0 + t * (x1 - x0), y0 + t * (y1 - y0), &col, &row)) return true;
+    if (col != lastCol || row != lastRow) {
+      lastCol = col;
+      lastRow = row;
+      lastHidden = mask.HiddenAt(col, row, extra);
+    }
+    return !lastHidden;
   };
   int start = -1;
   for (int k = 0; k <= n; ++k) {
