@@ -52,14 +52,16 @@ class GlContourSink : public ContourSink {
   const ContourLevels& levels_;
 };
 
-// Unlit shapes gathered into vertex arrays and drawn in their order: lines
-// as GL_LINES, polygons as the triangle fans GL_POLYGON is drawn as. The
-// arrays keep their capacity from frame to frame.
+// Shapes gathered into vertex arrays and drawn in their order: lines as
+// GL_LINES, polygons as the triangle fans GL_POLYGON is drawn as. Unlit, a
+// vertex carries its level's colour; lit, its level's diffuse material,
+// through the colour material. The arrays keep their capacity from frame to frame.
 class BatchSink : public ContourSink {
  public:
-  void Begin(const ViewState& s, const ContourLevels& levels) {
+  void Begin(const ViewState& s, const ContourLevels& levels, bool lit) {
     s_ = &s;
     levels_ = &levels;
+    lit_ = lit;
     vertices_.clear();
     colours_.clear();
     lastLevel_ = -1;
@@ -71,16 +73,20 @@ class BatchSink : public ContourSink {
     Put(b, k);
   }
 
+  // Each fan triangle as (v[i], v[i + 1], v[0]), the order in which the
+  // driver submits GL_POLYGON's triangles (the first vertex last, for flat
+  // shading): the plane of a tilted map then gives the same depths.
   void Polygon(const Point2* v, int n, int k) override {
     for (int i = 1; i + 1 < n; ++i) {
-      Put(v[0], k);
       Put(v[i], k);
       Put(v[i + 1], k);
+      Put(v[0], k);
     }
   }
 
   void Draw() {
     if (vertices_.empty()) return;
+    if (lit_ && !BeginColorMaterial(*s_)) return;
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
     glVertexPointer(2, GL_FLOAT, 0, vertices_.data());
@@ -88,6 +94,7 @@ class BatchSink : public ContourSink {
     glDrawArrays(lines_ ? GL_LINES : GL_TRIANGLES, 0, static_cast<GLsizei>(vertices_.size() / 2));
     glDisableClientState(GL_COLOR_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
+    if (lit_) EndColorMaterial();
     lines_ = false;
   }
 
@@ -95,7 +102,8 @@ class BatchSink : public ContourSink {
   void Put(Point2 p, int k) {
     if (k != lastLevel_) {
       lastLevel_ = k;
-      colour_ = DensityColor(*s_, DensityRatio(ContourLevel(*levels_, k), s_->m_fMaxDensity));
+      const float t = DensityRatio(ContourLevel(*levels_, k), s_->m_fMaxDensity);
+      colour_ = lit_ ? DensityDiffuse(*s_, t) : DensityColor(*s_, t);
     }
     vertices_.push_back(p.x);
     vertices_.push_back(p.y);
@@ -110,6 +118,7 @@ class BatchSink : public ContourSink {
   std::vector<float> colours_;
   int lastLevel_ = -1;
   Rgb colour_{};
+  bool lit_ = false;
   bool lines_ = false;
 };
 
@@ -167,14 +176,15 @@ void DrawContourMap(ViewState& s, ContourDrawing drawing) {
   if (drawing == ContourDrawing::kEveryLevel) {
     GlContourSink sink(s, levels);
     s.m_nContourLevels = trace(sink, true);
-  } else if (s.m_nViewMode == k3dContour) {
-    GlContourSink sink(s, levels);  // lit: a material per shape, which arrays cannot carry
+  } else if (s.m_nViewMode == k3dContour && s.m_fMatDiffuse == 0.0f) {
+    GlContourSink sink(s, levels);  // no diffuse colour to carry the material
     s.m_nContourLevels = trace(sink, false);
   } else {
     static BatchSink batch;
-    batch.Begin(s, levels);
+    batch.Begin(s, levels, s.m_nViewMode == k3dContour);
     WindowMap window{};
-    if (drawing == ContourDrawing::kFast && gradient && CurrentWindowMap(&window)) {
+    // Runs of levels merge by their unlit colours, so only in Contour mode.
+    if (drawing == ContourDrawing::kFast && gradient && s.m_nViewMode == kContour && CurrentWindowMap(&window)) {
       s.m_nContourLevels = TraceMergedBands(s, window, LevelColourKeys(s, levels), batch);
     } else {
       s.m_nContourLevels = trace(batch, false);
