@@ -9,6 +9,9 @@
 #include <pthread.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <unistd.h>
 
 #include <algorithm>
@@ -186,13 +189,33 @@ void* ReadSecondHalf(void* arg) {
 // range and the scanner's place are those of one pass. Returns how many
 // records were read (all, the first half, or none when the first half does
 // not convert) and leaves the scanner after them.
+// The line feeds in [p, end), sixteen bytes at a time where SSE2 is: a byte
+// counter per lane, summed every 255 steps before it could wrap. std::count
+// widens every byte to a 64-bit count and takes eight times as long.
+int64_t CountLineFeeds(const char* p, const char* end) {
+  int64_t total = 0;
+#ifdef __SSE2__
+  const __m128i feed = _mm_set1_epi8('\n'), zero = _mm_setzero_si128();
+  while (end - p >= 16) {
+    __m128i counts = zero;
+    for (int steps = 0; steps < 255 && end - p >= 16; ++steps, p += 16) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+      counts = _mm_sub_epi8(counts, _mm_cmpeq_epi8(bytes, feed));  // a match is -1
+    }
+    const __m128i sums = _mm_sad_epu8(counts, zero);
+    total += _mm_cvtsi128_si64(sums) + _mm_cvtsi128_si64(_mm_unpackhi_epi64(sums, sums));
+  }
+#endif
+  return total + std::count(p, end, '\n');
+}
+
 int ReadTwoHalves(MapRecord& m, StreamScanner& in) {
   const char* start = in.Position();
   const char* end = in.End();
   const void* feed = std::memchr(start + (end - start) / 2, '\n', static_cast<size_t>(end - start) / 2);
   if (feed == nullptr) return 0;
   const char* middle = static_cast<const char*>(feed) + 1;
-  const int64_t before = std::count(start, middle, '\n');
+  const int64_t before = CountLineFeeds(start, middle);
   if (before < 1 || before >= m.m_nPoints) return 0;
   const int first = static_cast<int>(before);
   SecondHalf second{&m, StreamScanner(in.Begin(), middle, end), first, m.m_nPoints};
