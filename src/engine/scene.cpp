@@ -72,7 +72,7 @@ void RenderScene(ViewState& s, PaneTexts* panes, const SceneOptions& options) {
       glRotatef(s.m_fViewRotX, 1.0f, 0.0f, 0.0f);
       glRotatef(s.m_fViewRotZ, 0.0f, 0.0f, 1.0f);
       glEnable(GL_LIGHTING);
-      if (options.draw3dSurface) Draw3DContour(s);
+      if (options.draw3dSurface) Draw3DContour(s, options.contourDrawing != ContourDrawing::kEveryLevel);
       glTranslatef(0.0f, 0.0f, -4.0f);
       KeepMapView(s);
       DrawPeakMarks(s);

@@ -3,6 +3,7 @@
 #include "views3d/surface.h"
 
 #include <cmath>
+#include <vector>
 
 #include "render/colors.h"
 #include "render/gl.h"
@@ -113,7 +114,54 @@ void DrawFrameRod(const float p0[3], const float p1[3]) {
   glPopMatrix();
 }
 
-void Draw3DContour(ViewState& s) {
+namespace {
+
+// The cell quads from vertex arrays: each corner carries its quad's normal and
+// diffuse material, the material reaching GL through the colour material.
+// False, drawing nothing, when the settings leave no diffuse colour to carry it.
+bool DrawCellQuadsBatched(const ViewState& s) {
+  static std::vector<float> vertices, normals, colours;  // capacity kept from frame to frame
+  vertices.clear();
+  normals.clear();
+  colours.clear();
+  const int nu = s.m_nGridU, nv = s.m_nGridV;
+  for (int j = 0; j < nv; ++j) {
+    for (int i = 0; i < nu; ++i) {
+      const float* p[4] = {s.m_afSectionXYZ[i][j], s.m_afSectionXYZ[i + 1][j], s.m_afSectionXYZ[i + 1][j + 1],
+                           s.m_afSectionXYZ[i][j + 1]};
+      const Rgb c = DensityDiffuse(s, DensityRatio(s.m_afSection[i][j], s.m_fMaxDensity));
+      float d1[3], d2[3], n[3];
+      Sub(p[1], p[0], d1);
+      Sub(p[2], p[1], d2);
+      CrossProduct(d1, d2, n);
+      for (const float* q : p) {
+        vertices.insert(vertices.end(), q, q + 3);
+        normals.insert(normals.end(), n, n + 3);
+        colours.insert(colours.end(), {c.r, c.g, c.b});
+      }
+    }
+  }
+  if (vertices.empty()) return true;
+  if (!BeginColorMaterial(s)) return false;
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glEnableClientState(GL_NORMAL_ARRAY);
+  glEnableClientState(GL_COLOR_ARRAY);
+  glVertexPointer(3, GL_FLOAT, 0, vertices.data());
+  glNormalPointer(GL_FLOAT, 0, normals.data());
+  glColorPointer(3, GL_FLOAT, 0, colours.data());
+  glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(vertices.size() / 3));
+  glDisableClientState(GL_COLOR_ARRAY);
+  glDisableClientState(GL_NORMAL_ARRAY);
+  glDisableClientState(GL_VERTEX_ARRAY);
+  EndColorMaterial();
+  // The quads leave the last normal current, as the one-by-one drawing does.
+  glNormal3fv(&normals[normals.size() - 3]);
+  return true;
+}
+
+}  // namespace
+
+void Draw3DContour(ViewState& s, bool batched) {
   const int nu = s.m_nGridU, nv = s.m_nGridV;
   auto point = [&](int i, int j) { return s.m_afSectionXYZ[i][j]; };
   float f0[3], f1[3];
@@ -147,6 +195,7 @@ void Draw3DContour(ViewState& s) {
   Foot(point(0, nv), c[3]);
   for (int k = 0; k < 4; ++k) DrawFrameRod(c[k], c[(k + 1) & 3]);
 
+  if (batched && DrawCellQuadsBatched(s)) return;
   for (int j = 0; j < nv; ++j) {
     for (int i = 0; i < nu; ++i) {
       const float* p0 = point(i, j);

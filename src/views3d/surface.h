@@ -6,7 +6,9 @@
 
 namespace pyk {
 
-void Draw3DContour(ViewState& s);
+// Batched, the cell quads come from vertex arrays with their materials as
+// vertex colours (the same picture); otherwise one glBegin/glEnd each.
+void Draw3DContour(ViewState& s, bool batched = true);
 // One border cell: P0, P1 on the base plane under P3 and P2 on the surface;
 // only the stretch on or above the base is drawn.
 void DrawSideWall(const float p0[3], const float p1[3], const float p2[3], const float p3[3]);

@@ -247,7 +247,8 @@ float Noise(int u, int v) {
   return static_cast<float>((h >> 16) % 21) * 0.1f - 1.0f;
 }
 
-// Lit, the fast drawing's materials reach GL as vertex colours, and are the same.
+// Lit, the fast drawing's contours and surface take their materials as vertex
+// colours, and the pictures are still the same.
 TEST(Render, TheFastDrawingGivesTheEveryLevelPictureExactly) {
   const struct {
     const char* what;
