@@ -182,13 +182,6 @@ void* ReadSecondHalf(void* arg) {
   return nullptr;
 }
 
-// Reads the records in two halves at once: the second from the first line
-// start past the middle of the rest of the file, as the records after as
-// many records as there are lines before it. That guess is taken only when
-// the first half ends exactly where the second began, so the records, the
-// range and the scanner's place are those of one pass. Returns how many
-// records were read (all, the first half, or none when the first half does
-// not convert) and leaves the scanner after them.
 // The line feeds in [p, end), sixteen bytes at a time where SSE2 is: a byte
 // counter per lane, summed every 255 steps before it could wrap. std::count
 // widens every byte to a 64-bit count and takes eight times as long.
@@ -209,6 +202,13 @@ int64_t CountLineFeeds(const char* p, const char* end) {
   return total + std::count(p, end, '\n');
 }
 
+// Reads the records in two halves at once: the second from the first line
+// start past the middle of the rest of the file, as the records after as
+// many records as there are lines before it. That guess is taken only when
+// the first half ends exactly where the second began, so the records, the
+// range and the scanner's place are those of one pass. Returns how many
+// records were read (all, the first half, or none when the first half does
+// not convert) and leaves the scanner after them.
 int ReadTwoHalves(MapRecord& m, StreamScanner& in) {
   const char* start = in.Position();
   const char* end = in.End();

@@ -10,7 +10,6 @@
 
 namespace pyk {
 
-
 class StreamScanner {
  public:
   StreamScanner(const char* begin, const char* end) : begin_(begin), end_(end), p_(begin) {}

@@ -62,6 +62,7 @@ class BatchSink : public ContourSink {
     s_ = &s;
     levels_ = &levels;
     lit_ = lit;
+    lines_ = false;
     vertices_.clear();
     colours_.clear();
     lastLevel_ = -1;
