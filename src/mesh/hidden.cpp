@@ -23,13 +23,12 @@ int CellDistance(int c, double f, int n) {
 
 // Splits one edge into its visible pieces: hidden where the mask, with the
 // other triangle of the edge's own cell folded over it, covers the edge.
-void ClipEdge(const CoverageMask& mask, const ScreenTriangle& other, float x0, float y0, float x1,
+void ClipEdge(const CoverageMask& mask, const TriangleTest& extra, float x0, float y0, float x1,
               float y1, int edge, std::vector<VisiblePiece>* out) {
   const double len = std::hypot(x1 - x0, y1 - y0) * mask.Scale();
   const int n = std::max(1, static_cast<int>(std::ceil(len / kSampleStep)));
   // Samples half a mask pixel apart meet most pixels twice; the mask does not
   // change along one edge, so a pixel's answer is kept for the next sample.
-  const TriangleTest extra(other);
   int lastCol = -1, lastRow = -1;
   bool lastHidden = false;
   auto visible = [&](int k) {
@@ -99,7 +98,8 @@ std::vector<VisiblePiece> FindVisiblePieces(const MeshLayout& L) {
   std::vector<uint8_t> done(static_cast<size_t>(EdgeCount(nu, nv)), 0);
   std::vector<VisiblePiece> found;
   found.reserve(done.size() + done.size() / 4);
-  auto test = [&](int edge, int ia, int ja, int ib, int jb, const ScreenTriangle& other) {
+  const TriangleTest none(kNone);
+  auto test = [&](int edge, int ia, int ja, int ib, int jb, const TriangleTest& other) {
     if (done[static_cast<size_t>(edge)]) return;
     done[static_cast<size_t>(edge)] = 1;
     const size_t a = L.Index(ia, ja), b = L.Index(ib, jb);
@@ -117,10 +117,11 @@ std::vector<VisiblePiece> FindVisiblePieces(const MeshLayout& L) {
                                    {L.sy[p00], L.sy[p11], L.sy[p01]}};
     // A triangle can hide an edge of its cell only when the cell lies between
     // the eye's foot and the edge; for a border edge on the far side it is behind.
-    test(UEdge(nu, i, j), i, j, i + 1, j, L.footV > j ? second : kNone);
-    test(VEdge(nu, nv, i + 1, j), i + 1, j, i + 1, j + 1, L.footU < i + 1 ? second : kNone);
-    test(UEdge(nu, i, j + 1), i, j + 1, i + 1, j + 1, L.footV < j + 1 ? first : kNone);
-    test(VEdge(nu, nv, i, j), i, j, i, j + 1, L.footU > i ? first : kNone);
+    const TriangleTest firstTest(first), secondTest(second);  // each serves two edges
+    test(UEdge(nu, i, j), i, j, i + 1, j, L.footV > j ? secondTest : none);
+    test(VEdge(nu, nv, i + 1, j), i + 1, j, i + 1, j + 1, L.footU < i + 1 ? secondTest : none);
+    test(UEdge(nu, i, j + 1), i, j + 1, i + 1, j + 1, L.footV < j + 1 ? firstTest : none);
+    test(VEdge(nu, nv, i, j), i, j, i, j + 1, L.footU > i ? firstTest : none);
     mask.FillTriangle(first.x[0], first.y[0], first.x[1], first.y[1], first.x[2], first.y[2]);
     mask.FillTriangle(second.x[0], second.y[0], second.x[1], second.y[1], second.x[2],
                       second.y[2]);

@@ -19,6 +19,7 @@ void WriteMeshInput(const ViewState& s, FILE* out) {
   PrintC(out, msg::kMeshInGrid, s.m_nGridU, s.m_nGridV);
   // The values, tens of thousands of lines, formatted without printf and written at once.
   std::string values;
+  values.reserve(static_cast<size_t>(s.m_nGridU + 1) * (s.m_nGridV + 1) * (msg::kMeshInValueWidth + 1));
   for (int i = 0; i <= s.m_nGridU && i < kSectionSize; ++i) {
     for (int j = 0; j <= s.m_nGridV && j < kSectionSize; ++j) {
       AppendFixedC(&values, s.m_fHeightScale * s.m_afSection[i][j], msg::kMeshInValuePrecision,
