@@ -9,7 +9,7 @@
 
 #include "map/navigation.h"
 #include "map/report.h"
-#include "support/maps.h"
+#include "pure_helpers.h"
 #include "tools/samplemap/samples.h"
 
 namespace pyk::test {
@@ -35,14 +35,6 @@ const TempDir& Samples() {
   return dir;
 }
 
-std::unique_ptr<ViewState> Load(const std::string& path) {
-  auto s = FreshState();
-  RecordingPlatform p;
-  EXPECT_EQ(LoadMap(*s, p, LoadRequest{path}), 0) << path << " " << (p.Messages().empty() ? "" : p.Messages()[0]);
-  EXPECT_TRUE(p.Messages().empty()) << path;
-  return s;
-}
-
 // Each CCP4 copy, whole or half of the cell in another axis order (one
 // gzipped), found with its contour conditions and completed by its space
 // group, shows every section of every face as its text map does, to the
@@ -54,13 +46,13 @@ TEST(Ccp4, EverySampleCopyEqualsItsTextMapOnEverySection) {
   int loaded = 0;
   for (const sample::SampleFile& f : samples) {
     if (f.spaceGroup == nullptr) continue;
-    const auto text = Load(dir.File(f.mapName));
+    const auto text = LoadedMap(dir.File(f.mapName));
     std::vector<std::string> names;
     std::vector<std::unique_ptr<ViewState>> copies;
     for (const bool whole : {true, false}) {
       names.push_back(sample::Ccp4MapName(f, whole));
       if (names.back() == "aspirin-part.map") names.back() += ".gz";
-      copies.push_back(Load(dir.File(names.back())));
+      copies.push_back(LoadedMap(dir.File(names.back())));
     }
     for (size_t c = 0; c < copies.size(); ++c) {
       const ViewState& s = *copies[c];
@@ -107,8 +99,6 @@ TEST(Ccp4, TheToolsWriteTheTextMapsReportAndPicture) {
     const char *text, *copy;
     const char* out;
   } rows[] = {
-      {PYK_REPORT_EXE, "--face h --at 0.25 aspirin.fou t.fmap aspirin.con",
-       "--face h --at 0.25 aspirin-part.map.gz c.fmap aspirin-part.con", ".fmap"},
       {PYK_REPORT_EXE, "--peaks --whole-map aspirin.fou t.peaks aspirin.con",
        "--peaks --whole-map aspirin.ccp4 c.peaks aspirin.con", ".peaks"},
       {PYK_RENDER_EXE, "--face k --section 8 --size 120x90 aspirin-patt.fou aspirin-patt.con t.bmp",
@@ -129,7 +119,7 @@ TEST(Ccp4, TheToolsWriteTheTextMapsReportAndPicture) {
 
 TEST(Ccp4, DamagedOrUnshowableFilesAreRefusedAndTheShownMapStays) {
   const TempDir& dir = Samples();
-  const auto text = Load(dir.File("aspirin.fou"));
+  const auto text = LoadedMap(dir.File("aspirin.fou"));
   const std::string bytes = ReadText(dir.File("aspirin.ccp4"));
   auto word = [&](int w, int32_t v) {
     std::string b = bytes;
@@ -151,7 +141,8 @@ TEST(Ccp4, DamagedOrUnshowableFilesAreRefusedAndTheShownMapStays) {
       {word(23, 144), name + ": grid 56 32 56 does not fit the symmetry of space group P 31"},
       {word(17, 4), name + ": not a readable CCP4/MRC map: Unexpected axis value in word 17: 4"},
       {word(54, 0), name + ": not a readable CCP4/MRC map: Unsupported machine stamp (endiannes) in the file?"},
-      {word(2, 4), name + ": 56,448 grid points of the cell have no value; the stored part does not cover the asymmetric unit"},
+      {word(2, 4),
+       name + ": 56,448 grid points of the cell have no value; the stored part does not cover the asymmetric unit"},
       {std::string("\x1f\x8b\x08\x00garbage", 12), name + ": the gzip data is damaged or ends early"},
   };
   const float fmax = text->m_fMaxDensity;

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "map/navigation.h"
-#include "support/maps.h"
+#include "pure_helpers.h"
 
 namespace pyk::test {
 namespace {
@@ -26,8 +26,8 @@ TEST(Navigation, SectionStepsHoldTheBoundsAndAlwaysRecompute) {
   const struct {
     bool up;
     int start, expected;
-  } rows[] = {{true, 0, 1},  {true, 19, 20},  {true, 20, 20}, {true, 27, 20}, {false, 1, 0},
-              {false, 0, 0}, {false, 20, 19}, {false, 27, 26}};  // down from above the count goes to the section below
+  } rows[] = {{true, 19, 20}, {true, 20, 20}, {true, 27, 20},
+              {false, 1, 0},  {false, 0, 0},  {false, 27, 26}};  // down from above the count goes to the section below
   for (const auto& r : rows) {
     s->m_nSection = r.start;
     s->m_afSection[0][0] = -1.0f;
@@ -79,9 +79,7 @@ TEST(Navigation, FacesCarryTheSectionNumberAndTheSameFaceDoesNothing) {
 }
 
 TEST(Navigation, SectionAtTakesTheFractionPeriodicallyAndRoundsHalfUp) {
-  TempDir dir;
-  auto s = FreshState();
-  RecordingPlatform p;
+  auto [dir, s, p] = Scratch();
   ASSERT_EQ(LoadText(*s, p, dir, GridMapText(4, 5, 20, [](int x, int y, int z) { return x + y + z; })), 0);
   const double belowHalf = std::nextafter(0.125, 0.0);  // just below half a step of 4
   const struct {

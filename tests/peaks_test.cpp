@@ -8,9 +8,8 @@
 #include <vector>
 
 #include "map/peaks.h"
-#include "map/reader.h"
+#include "pure_helpers.h"
 #include "support/files.h"
-#include "support/maps.h"
 #include "tools/samplemap/cell.h"
 #include "tools/samplemap/density.h"
 #include "tools/samplemap/map_file.h"
@@ -75,14 +74,10 @@ double ToSite(const sample::CrystalStructure& c, const std::vector<sample::SymOp
   return best;
 }
 
-std::vector<Peak> WholeMapPeaks(const char* name) {
-  auto s = FreshState();
-  RecordingPlatform p;
-  std::strcpy(s->m_szMapFile, DataFile(name).c_str());
-  EXPECT_EQ(LoadMap(*s, p), 0) << name;
+std::vector<Peak> WholeMapPeaks(const std::string& path) {
   PeakSearch search;
   search.wholeMap = true;
-  return FindPeaks(*s, search);
+  return FindPeaks(*LoadedMap(path), search);
 }
 
 TEST(Peaks, AspirinsAtomsAndTheMovedOxygen) {
@@ -91,7 +86,7 @@ TEST(Peaks, AspirinsAtomsAndTheMovedOxygen) {
   const sample::CrystalStructure& aspirin = sample::Aspirin();
   // Above 3 sigma the Fc map has exactly one peak for each non-hydrogen atom
   // of the asymmetric unit, on its site.
-  const std::vector<Peak> fc = WholeMapPeaks("aspirin.fou");
+  const std::vector<Peak> fc = WholeMapPeaks(DataFile("aspirin.fou"));
   int heavy = 0;
   for (size_t site = 0; site < aspirin.sites.size(); ++site) {
     if (std::strcmp(aspirin.sites[site].type, "H") == 0) continue;
@@ -105,7 +100,7 @@ TEST(Peaks, AspirinsAtomsAndTheMovedOxygen) {
 
   // The difference map (true structure minus the model with O4 moved): its
   // highest maximum on the true O4, its deepest minimum on the moved one.
-  const std::vector<Peak> diff = WholeMapPeaks("aspirin-diff.fou");
+  const std::vector<Peak> diff = WholeMapPeaks(DataFile("aspirin-diff.fou"));
   ASSERT_GE(diff.size(), 2u);
   EXPECT_GT(diff.front().height, 0.0);
   EXPECT_LT(diff.back().height, 0.0);
@@ -161,14 +156,7 @@ TEST(Peaks, RockSaltPattersonHasTheNaClAndNaNaVectors) {
   con.mapType = sample::kMapPatterson;
   TempDir dir;
   ASSERT_TRUE(sample::WriteMapFile(dir.File("p.fou"), map) && sample::WriteConFile(dir.File("p.con"), con));
-
-  auto s = FreshState();
-  RecordingPlatform p;
-  std::strcpy(s->m_szMapFile, dir.File("p.fou").c_str());
-  ASSERT_EQ(LoadMap(*s, p), 0);
-  PeakSearch search;
-  search.wholeMap = true;
-  const std::vector<Peak> peaks = FindPeaks(*s, search);
+  const std::vector<Peak> peaks = WholeMapPeaks(dir.File("p.fou"));
   const double zero[3] = {0, 0, 0}, half[3] = {0.5, 0, 0};
   const double height[2] = {RockSaltPattersonFromF(salt, zero), RockSaltPattersonFromF(salt, half)};
   ASSERT_EQ(peaks.size(), 2u);

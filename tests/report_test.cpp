@@ -7,14 +7,13 @@
 #include <cstring>
 
 #include "map/reader.h"
-#include "support/maps.h"
+#include "pure_helpers.h"
 
 namespace pyk::test {
 namespace {
 
 TEST(Report, WritesTheExactLines) {
-  TempDir dir;
-  auto s = FreshState();
+  auto [dir, s, p] = Scratch();
   s->m_bCommandLine = 1;
   s->m_nMapType = 1;
   s->m_fF000 = 230.0f;
@@ -28,7 +27,6 @@ TEST(Report, WritesTheExactLines) {
   s->m_afSection[0][0] = 1.25f;
   s->m_afSection[4][6] = -0.000123f;
   std::strcpy(s->m_szListFile, dir.File("r.fmap").c_str());
-  RecordingPlatform p;
   ASSERT_EQ(WriteDensityList(*s, p), 0);
   const std::string text = ReadText(dir.File("r.fmap"));
   const std::string head =

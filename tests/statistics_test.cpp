@@ -4,13 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <string>
 #include <vector>
 
-#include "map/reader.h"
+#include "pure_helpers.h"
 #include "support/files.h"
-#include "support/maps.h"
 #include "tools/samplemap/grid_expand.h"
 #include "tools/samplemap/samples.h"
 
@@ -44,10 +42,7 @@ TEST(MapStatistics, HandMadeMapsGiveTheirKnownAnswers) {
     TempDir dir;
     WriteText(dir.File("m.fou"), r.text);
     WriteText(dir.File("m.con"), kConZ);
-    auto s = FreshState();
-    RecordingPlatform p;
-    std::strcpy(s->m_szMapFile, dir.File("m.fou").c_str());
-    ASSERT_EQ(LoadMap(*s, p), 0) << r.what;
+    const auto s = LoadedMap(dir.File("m.fou"));
     EXPECT_DOUBLE_EQ(s->m_stats.mean, r.mean) << r.what;
     EXPECT_DOUBLE_EQ(s->m_stats.sigma, r.sigma) << r.what;
     EXPECT_EQ(s->m_stats.min, r.min) << r.what;
@@ -64,10 +59,7 @@ TEST(MapStatistics, ShippedSamplesMatchTheGeneratorsFullCellGrid) {
   std::vector<sample::SampleFile> samples;
   ASSERT_TRUE(sample::BuildSamples(&samples));
   for (const sample::SampleFile& f : samples) {
-    auto s = FreshState();
-    RecordingPlatform p;
-    std::strcpy(s->m_szMapFile, DataFile(f.mapName).c_str());
-    ASSERT_EQ(LoadMap(*s, p), 0) << f.mapName;
+    const auto s = LoadedMap(DataFile(f.mapName));
     const sample::ExpandedMap e = sample::ExpandToGrid(f.map);
     const std::vector<double>& v = s->m_nColumn == 1 && !e.b.empty() ? e.b : e.a;
     double sum = 0, squares = 0, lo = 1e300, hi = -1e300;

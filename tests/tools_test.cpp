@@ -37,8 +37,6 @@ TEST(ReportTool, WritesTheChosenFaceAndSection) {
       {"--face h --section 2", "=4\n", "=2\n", "2.0000000000e+00", 7 * 6},
       {"--face k --section 99", "=6\n", "=6\n", "0.0000000000e+00", 5 * 6},
       {"--section -3", "=5\n", "=0\n", "0.0000000000e+00", 5 * 7},
-      {"--section 3 --face l", "=5\n", "=3\n", "1.5000000000e+00", 5 * 7},
-      {"--face h --at 0.5", "=4\n", "=2\n", "2.0000000000e+00", 7 * 6},   // as --section 2
       {"--at -0.4 --face l", "=5\n", "=3\n", "1.5000000000e+00", 5 * 7},  // 0.6 of 5, after the face
   };
   for (const auto& row : rows) {
@@ -66,7 +64,6 @@ TEST(ReportTool, FailuresGiveTheMessagesInOrderAndStatusOne) {
   } rows[] = {
       {"m.fou r.fmap none.con", "con file not found !!\nData Input Error\n"},
       {"m.fou no/such/r.fmap m.con", "Output file not created !!\nOutput file cannot repared !!!\n"},
-      {"m.fou . m.con", "Output file not created !!\nOutput file cannot repared !!!\n"},  // a folder
   };
   for (const auto& row : rows) {
     TempDir dir;
