@@ -11,18 +11,14 @@
 namespace pyk::test {
 namespace {
 
-// A loaded 4 x 6 x 20 P1 map whose densities tell the grid plane: 100 x + 10 y + z.
-std::unique_ptr<ViewState> Loaded(const TempDir& dir) {
-  auto s = FreshState();
-  RecordingPlatform p;
-  EXPECT_EQ(LoadText(*s, p, dir, GridMapText(4, 6, 20, [](int x, int y, int z) { return 100 * x + 10 * y + z; })), 0);
-  return s;
+// A 4 x 6 x 20 P1 map whose densities tell the grid plane: 100 x + 10 y + z.
+std::string PlaneMap() {
+  return GridMapText(4, 6, 20, [](int x, int y, int z) { return 100 * x + 10 * y + z; });
 }
 
 TEST(Navigation, SectionStepsHoldTheBoundsAndAlwaysRecompute) {
-  TempDir dir;
-  auto s = Loaded(dir);
-  RecordingPlatform p;
+  auto [dir, s, p] = Scratch();
+  ASSERT_EQ(LoadText(*s, p, dir, PlaneMap()), 0);
   const struct {
     bool up;
     int start, expected;
@@ -45,9 +41,8 @@ TEST(Navigation, SectionStepsHoldTheBoundsAndAlwaysRecompute) {
 }
 
 TEST(Navigation, FacesCarryTheSectionNumberAndTheSameFaceDoesNothing) {
-  TempDir dir;
-  auto s = Loaded(dir);
-  RecordingPlatform p;
+  auto [dir, s, p] = Scratch();
+  ASSERT_EQ(LoadText(*s, p, dir, PlaneMap()), 0);
   s->m_nSection = 3;
   OnFaceH(*s, p);  // section 3 along x
   EXPECT_EQ(s->m_nPlane, kPlaneH00);
@@ -98,9 +93,8 @@ TEST(Navigation, SectionAtTakesTheFractionPeriodicallyAndRoundsHalfUp) {
 }
 
 TEST(Navigation, MeshModeRecalculatesAndRefusesContourDensity) {
-  TempDir dir;
-  auto s = Loaded(dir);
-  RecordingPlatform p;
+  auto [dir, s, p] = Scratch();
+  ASSERT_EQ(LoadText(*s, p, dir, PlaneMap()), 0);
   s->m_nViewMode = k3dMesh;  // no mesh program here: each recalculation fails with its message
   OnSectionUp(*s, p);
   EXPECT_EQ(s->m_nStatus, 1);

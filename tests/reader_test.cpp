@@ -211,12 +211,10 @@ TEST(Reader, AcceptedFilesAreReadAsTheCStreamReadsThemAndTheRestRefused) {
        true},
   };
   for (const auto& f : files) {
-    TempDir dir;
+    auto [dir, a, p] = Scratch();
     WriteText(dir.File("m.fou"), f.text);
     WriteText(dir.File("m.con"), kConZ);
-    auto a = FreshState();
     auto b = FreshState();
-    RecordingPlatform p;
     const int ours = ReadMapFile(*a, p, dir.File("m.fou").c_str());
     const int stdio = reference::ReadMapRecordsStdio(*b, dir.File("m.fou").c_str());
     ASSERT_EQ(stdio == 0, f.complete) << f.text;

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "pure_helpers.h"
 #include "settings/startup.h"
-#include "support/maps.h"
 
 namespace pyk::test {
 namespace {
@@ -21,15 +21,12 @@ const char* const kMesh = "[Mesh Mode Parameters]\n= 1.5\n= 30\n= 40\n= 50\n";
 const char* const kFlag = "[Flag]\n= 1\n= 0\n= 1\n= 2\n";
 
 // A fresh state reading its settings from a file in a folder of its own.
-struct Ini {
+struct Ini : Scratch {
   int Read(const std::string& text) {
     WriteText(dir.File("Pyknoscope.ini"), text);
     std::strcpy(s->m_szIniPath, dir.File("Pyknoscope.ini").c_str());
     return ReadIniFile(*s, p);
   }
-  TempDir dir;
-  std::unique_ptr<ViewState> s = FreshState();
-  RecordingPlatform p;
 };
 
 std::string All() { return std::string(kViewing) + kLight + kMaterial + kColor + kMesh + kFlag; }

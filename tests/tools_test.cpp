@@ -10,13 +10,15 @@
 namespace pyk::test {
 namespace {
 
-// A 4 x 6 x 5 map of x - y + z / 2, its contour file asking for (0 0 l) of a
-// Patterson map, and the shipped settings unless told otherwise.
-void WriteSample(const TempDir& dir, bool ini = true) {
-  WriteText(dir.File("m.fou"), GridMapText(4, 6, 5, [](int x, int y, int z) { return x - y + 0.5 * z; }));
-  WriteText(dir.File("m.con"), "0 0 1\n20\n2\n76.0\n");
-  if (ini) WriteText(dir.File("Pyknoscope.ini"), ReadText(DataFile("Pyknoscope.ini")));
-}
+// A folder with a 4 x 6 x 5 map of x - y + z / 2, its contour file asking for
+// (0 0 l) of a Patterson map, and the shipped settings unless told otherwise.
+struct SampleDir : TempDir {
+  explicit SampleDir(bool ini = true) {
+    WriteText(File("m.fou"), GridMapText(4, 6, 5, [](int x, int y, int z) { return x - y + 0.5 * z; }));
+    WriteText(File("m.con"), "0 0 1\n20\n2\n76.0\n");
+    if (ini) WriteText(File("Pyknoscope.ini"), ReadText(DataFile("Pyknoscope.ini")));
+  }
+};
 
 ToolRun Report(const TempDir& dir, const std::string& args) { return RunTool(dir.path(), PYK_REPORT_EXE, args); }
 // Mesa's driver is unloaded before LeakSanitizer would report, so a sanitized
@@ -40,8 +42,7 @@ TEST(ReportTool, WritesTheChosenFaceAndSection) {
       {"--at -0.4 --face l", "=5\n", "=3\n", "1.5000000000e+00", 5 * 7},  // 0.6 of 5, after the face
   };
   for (const auto& row : rows) {
-    TempDir dir;
-    WriteSample(dir);
+    const SampleDir dir;
     const ToolRun r = Report(dir, std::string(row.args) + " m.fou r.fmap m.con");
     ASSERT_EQ(r.status, 0) << row.args << ": " << r.err;
     EXPECT_EQ(r.err, "") << row.args;
@@ -66,8 +67,7 @@ TEST(ReportTool, FailuresGiveTheMessagesInOrderAndStatusOne) {
       {"m.fou no/such/r.fmap m.con", "Output file not created !!\nOutput file cannot repared !!!\n"},
   };
   for (const auto& row : rows) {
-    TempDir dir;
-    WriteSample(dir);
+    const SampleDir dir;
     const ToolRun r = Report(dir, row.args);
     EXPECT_EQ(r.status, 1) << row.args;
     EXPECT_EQ(r.err, row.err) << row.args;
@@ -75,8 +75,7 @@ TEST(ReportTool, FailuresGiveTheMessagesInOrderAndStatusOne) {
 }
 
 TEST(ReportTool, UsageAndAMissingSettingsFile) {
-  TempDir dir;
-  WriteSample(dir, false);
+  const SampleDir dir(false);
   ToolRun r = Report(dir, "--help");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out.rfind("Usage: pyknoscope-report", 0), 0u);
@@ -96,8 +95,7 @@ TEST(ReportTool, UsageAndAMissingSettingsFile) {
 }
 
 TEST(RenderTool, WritesBmpAndPngPictures) {
-  TempDir dir;
-  WriteSample(dir);
+  const SampleDir dir;
   const struct {
     const char* args;
     const char* out;
@@ -124,8 +122,7 @@ TEST(RenderTool, WritesBmpAndPngPictures) {
 }
 
 TEST(RenderTool, FailuresGiveClearMessagesAndStatusOne) {
-  TempDir dir;
-  WriteSample(dir);
+  const SampleDir dir;
   const struct {
     const char* args;
     const char* env;
@@ -150,8 +147,8 @@ TEST(RenderTool, FailuresGiveClearMessagesAndStatusOne) {
 }
 
 TEST(RenderTool, PicturesAreTheSameUnderACommaDecimalLocale) {
-  TempDir dir, locales;
-  WriteSample(dir);
+  const SampleDir dir;
+  const TempDir locales;
   const std::string locpath = locales.path().string();
   ASSERT_TRUE(MakeCommaLocale(locpath)) << "localedef could not make " << kCommaLocale;
   ASSERT_EQ(HalfUnder(locpath, kCommaLocale), "0,5") << "the generated locale is not comma-decimal";
