@@ -37,8 +37,13 @@ TEST(Reader, TwoColumnTestLooksAtTheFifthToken) {
     const char* line;
     bool two;
   } rows[] = {
-      {"0 0 0 1.5 2.5\n", true}, {"0 0 0 1.5 2\n", false},    {"0 0 0 1.5\n", false},
-      {"0 0 0 1 2.5 7\n", true}, {"  0\t0 0 3 .5\r\n", true}, {"0 0 0 1.5 \0 2.5", false},
+      {"0 0 0 1.5 2.5\n", true},
+      {"0 0 0 1.5 2\n", false},
+      {"0 0 0 1.5\n", false},
+      {"0 0 0 1 2.5 7\n", true},
+      {"  0\t0 0 3 .5\r\n", true},
+      {"0 0 0 1.5 \0 2.5", false},
+      {"", false},
   };
   for (const auto& r : rows) EXPECT_EQ(LooksTwoColumn(r.line), r.two) << r.line;
 }
@@ -84,6 +89,7 @@ TEST(Reader, ContourFileLinesAndTheFaceTheyChoose) {
       {"0 1\n15 junk\n2\n", 0, 1, 1, 15, 2, 230.0f, kPlane0K0, 0},
       {"x\nx\nx\nx\n", 0, 0, 1, 32, 0, 230.0f, kPlane00L, 0},
       {"0 0 1\r\n7\r\n", 0, 0, 1, 7, 0, 230.0f, kPlane00L, 0},
+      {"", 0, 0, 1, 32, 0, 230.0f, kPlane00L, 0},
   };
   for (const auto& r : rows) {
     auto [dir, s, p] = Scratch();
