@@ -33,13 +33,13 @@ TEST(Reading, ThePointersReadingComesAndGoesInTheMessageArea) {
   QLabel* message = v.frame->messagePane();
   v.Picture();
   EXPECT_EQ(message->text(), "Ready");
-  QTest::mouseMove(v.view, v.view->rect().center());
+  Send(v.view, QEvent::MouseMove, v.view->rect().center(), Qt::NoButton, Qt::NoButton);
   EXPECT_TRUE(WaitForReady(message, false)) << "no reading over the map's middle";
   const std::string text = message->text().toStdString();
   EXPECT_EQ(text.rfind("x ", 0), 0u) << text;
   EXPECT_NE(text.find("  y 0.000  z "), std::string::npos) << text << ": section 0 of (0 k 0)";
   EXPECT_NE(text.find(" sigma)"), std::string::npos) << text;
-  QTest::mouseMove(v.view, QPoint(2, 2));  // the window's corner is off the map
+  Send(v.view, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, Qt::NoButton);  // the window's corner is off the map
   EXPECT_TRUE(WaitForReady(message, true)) << message->text().toStdString();
 }
 

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
@@ -254,12 +253,6 @@ TEST(Shell, AltMOpensViewModeThenMouse) {
   press(again, Qt::NoModifier);
   EXPECT_EQ(v.state().m_nViewMode, k3dMesh);
   EXPECT_TRUE(v.desktop.Messages().empty());
-}
-
-// Sends one mouse event with an explicit button state, as the window system does.
-void Send(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held) {
-  QMouseEvent e(type, QPointF(p), QPointF(w->mapToGlobal(p)), button, held, Qt::NoModifier);
-  QCoreApplication::sendEvent(w, &e);
 }
 
 // Closes the context menu as soon as it shows and counts how often it did.

@@ -3,6 +3,7 @@
 // records what the viewer shows, asks and starts, in order.
 #pragma once
 
+#include <QMouseEvent>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
@@ -115,6 +116,13 @@ class Viewer {
   CPyknoscopeView* view = nullptr;
   std::unique_ptr<CMainFrame> frame;
 };
+
+// Sends one mouse event with an explicit button state, as the window system
+// does; unlike QTest's button-less move it needs no cursor warp on the X server.
+inline void Send(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held) {
+  QMouseEvent e(type, QPointF(p), QPointF(w->mapToGlobal(p)), button, held, Qt::NoModifier);
+  QCoreApplication::sendEvent(w, &e);
+}
 
 // The pixels of img for which match(colour) holds.
 template <class Match>
