@@ -7,8 +7,8 @@
 #include <cmath>
 #include <gemmi/ccp4.hpp>
 
-#include "map/navigation.h"
 #include "map/report.h"
+#include "map/section_choice.h"
 #include "pure_helpers.h"
 #include "tools/samplemap/samples.h"
 

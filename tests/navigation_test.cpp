@@ -1,11 +1,11 @@
 // Face, section, contour-density and height commands: state, recomputation and redraws.
-#include "engine/navigation.h"
+#include "engine/section_commands.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "map/navigation.h"
+#include "map/section_choice.h"
 #include "pure_helpers.h"
 
 namespace pyk::test {

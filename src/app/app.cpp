@@ -1,3 +1,4 @@
+// Start-up in order: settings, window, OpenGL check, the map of the arguments.
 #include "app/app.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// The last opened path and the recent-file list kept in the user's settings.
 #include "app/document.h"
 
 #include <QFile>

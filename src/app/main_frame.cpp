@@ -1,3 +1,4 @@
+// The main window built from the command table: menus, toolbar, panes and drops.
 #include "app/main_frame.h"
 
 #include <QAction>
@@ -24,10 +25,10 @@
 #include "dialogs/go_to_section_dialog.h"
 #include "dialogs/map_statistics_dialog.h"
 #include "dialogs/peak_list_dialog.h"
-#include "engine/navigation.h"
+#include "engine/section_commands.h"
 #include "engine/view_commands.h"
-#include "map/navigation.h"
 #include "map/section.h"
+#include "map/section_choice.h"
 #include "render/contour.h"
 #include "state/message.h"
 

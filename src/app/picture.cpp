@@ -1,3 +1,4 @@
+// The view's picture written as a 24-bit BMP or, by its name, a PNG.
 #include "app/picture.h"
 
 #include <cstring>

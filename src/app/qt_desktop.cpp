@@ -1,3 +1,4 @@
+// Message boxes, dialogs, the text viewer and the mesh program's run on Qt.
 #include "app/qt_desktop.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// The version dialog: icon, version line and OK.
 #include "dialogs/about_dialog.h"
 
 #include <QApplication>

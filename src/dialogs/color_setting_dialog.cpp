@@ -1,3 +1,4 @@
+// The Color Setting dialog's swatches, pickers and line width, and Set Color.
 #include "dialogs/color_setting_dialog.h"
 
 #include <QBoxLayout>

@@ -1,3 +1,4 @@
+// The Contour Conditions dialog: F(000) and the height divisions, both needed for OK.
 #include "dialogs/contour_conditions_dialog.h"
 
 #include <QBoxLayout>

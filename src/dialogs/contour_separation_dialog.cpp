@@ -1,3 +1,4 @@
+// The Contour Separation dialog over the density range, and its command.
 #include "dialogs/contour_separation_dialog.h"
 
 #include <QBoxLayout>

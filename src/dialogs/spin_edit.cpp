@@ -1,3 +1,4 @@
+// The edit with its up/down arrows, which keep their own clamped position.
 #include "dialogs/spin_edit.h"
 
 #include <QBoxLayout>

@@ -1,7 +1,7 @@
 // The command table: one row per command, in the order of the menu bar.
 #include "engine/command_table.h"
 
-#include "engine/navigation.h"
+#include "engine/section_commands.h"
 #include "engine/view_commands.h"
 #include "state/mouse.h"
 

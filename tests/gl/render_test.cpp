@@ -6,10 +6,10 @@
 #include <cmath>
 #include <cstring>
 
-#include "engine/navigation.h"
 #include "engine/pointer.h"
-#include "engine/view_commands.h"
 #include "engine/scene.h"
+#include "engine/section_commands.h"
+#include "engine/view_commands.h"
 #include "map/reader.h"
 #include "map/section.h"
 #include "render/colors.h"

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "map/navigation.h"
+#include "map/section_choice.h"
 #include "text/c_numbers.h"
 
 namespace pyk {

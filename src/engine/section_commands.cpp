@@ -1,10 +1,10 @@
 // Face, section, contour-density and height commands.
-#include "engine/navigation.h"
+#include "engine/section_commands.h"
 
 #include "engine/engine_messages.h"
 #include "map/map_messages.h"
-#include "map/navigation.h"
 #include "map/section.h"
+#include "map/section_choice.h"
 #include "state/message.h"
 #include "views3d/mesh_exchange.h"
 

@@ -1,5 +1,5 @@
 // Face, section and height-scale changes of the shown section.
-#include "map/navigation.h"
+#include "map/section_choice.h"
 
 #include <cmath>
 
