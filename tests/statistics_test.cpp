@@ -1,13 +1,18 @@
 // Map statistics over the whole cell: hand-made maps with known answers (in
 // the engine and through pyknoscope-report --stats), and every shipped
-// sample against the sample generator's own expansion to the full grid.
+// sample against the sample generator's own expansion to the full grid; the
+// huge-page blocks that the whole-cell grid lives in.
 #include <gtest/gtest.h>
+#include <sys/mman.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "pure_helpers.h"
+#include "state/zeroed_block.h"
 #include "support/files.h"
 #include "tools/samplemap/grid_expand.h"
 #include "tools/samplemap/samples.h"
@@ -78,6 +83,28 @@ TEST(MapStatistics, ShippedSamplesMatchTheGeneratorsFullCellGrid) {
     EXPECT_NEAR(s->m_stats.sigma, std::sqrt(squares / n), tol) << f.mapName;
     EXPECT_NEAR(s->m_stats.min, lo, tol) << f.mapName;
     EXPECT_NEAR(s->m_stats.max, hi, tol) << f.mapName;
+  }
+}
+
+// Each block starts on a huge page, is zero and mapped to the end of its last
+// huge page while held, and is unmapped whole when given back.
+TEST(HugePageAllocator, BlocksAreAlignedZeroWholeAndGivenBackWhole) {
+  for (const size_t count :
+       {size_t{1}, kHugePageBytes / 4 - 1, kHugePageBytes / 4, kHugePageBytes / 4 + 1, size_t{1000000}}) {
+    HugePageAllocator<float> a;
+    float* p = a.allocate(count);
+    const size_t length = RoundUpToHugePage(count * sizeof(float));
+    std::vector<unsigned char> held(length / 4096);
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(p) % kHugePageBytes, 0u) << count;
+    EXPECT_EQ(length % kHugePageBytes, 0u) << count;
+    EXPECT_TRUE(std::all_of(p, p + count, [](float v) { return v == 0.0f; })) << count;
+    std::fill(p, p + count, 1.5f);
+    EXPECT_EQ(::mincore(p, length, held.data()), 0) << count << ": mapped to the end";
+    a.deallocate(p, count);
+    for (char* page : {reinterpret_cast<char*>(p), reinterpret_cast<char*>(p) + length - 4096}) {
+      EXPECT_EQ(::mincore(page, 4096, held.data()), -1) << count << ": first and last page unmapped";
+      EXPECT_EQ(errno, ENOMEM) << count;
+    }
   }
 }
 

@@ -18,7 +18,7 @@ namespace {
 // axis of one point (the section's normal) has no neighbours.
 struct Grid {
   int n[3];
-  std::vector<float> v;
+  HugePageVector<float> v;
   float At(int x, int y, int z) const {
     return v[(static_cast<size_t>(WrapIndex(x, n[0])) * n[1] + WrapIndex(y, n[1])) * n[2] + WrapIndex(z, n[2])];
   }

@@ -10,11 +10,11 @@
 
 namespace pyk {
 
-std::vector<float> ExpandToCell(const MapRecord& m) {
+HugePageVector<float> ExpandToCell(const MapRecord& m) {
   const int32_t nx = m.m_anGrid[0], ny = m.m_anGrid[1], nz = m.m_anGrid[2];
   if (nx < 1 || ny < 1 || nz < 1) return {};
   // NaN marks a point no image has reached yet; the densities are finite.
-  std::vector<float> cell(static_cast<size_t>(nx) * ny * nz, std::numeric_limits<float>::quiet_NaN());
+  HugePageVector<float> cell(static_cast<size_t>(nx) * ny * nz, std::numeric_limits<float>::quiet_NaN());
   // An image on its own record's point changes nothing: the first image wins.
   ForEachImageFolded(m, [&](const int64_t p[3], float d, int) {
     const size_t i = (static_cast<size_t>(WrapIndex(p[0], nx)) * ny + WrapIndex(p[1], ny)) * nz + WrapIndex(p[2], nz);
@@ -25,7 +25,7 @@ std::vector<float> ExpandToCell(const MapRecord& m) {
 
 MapStatistics ComputeMapStatistics(const MapRecord& m) {
   MapStatistics st{};
-  const std::vector<float> cell = ExpandToCell(m);
+  const HugePageVector<float> cell = ExpandToCell(m);
   double sum = 0.0;
   float lo = std::numeric_limits<float>::infinity(), hi = -lo;
   for (const float d : cell) {
