@@ -12,7 +12,7 @@ cmake --build "$top/build" -j2 --target pyknoscope mesh
 run="$top/run"
 mkdir -p "$run"
 cp "$top"/data/Pyknoscope.ini "$top"/data/PyknoscopeHelp.html "$top"/data/*.fou "$top"/data/*.den \
-  "$top"/data/*.con "$run"/
+  "$top"/data/*.con "$top"/data/*.cif "$run"/
 cp -r "$top"/data/help "$run"/
 cp "$top/build/src/mesh/mesh" "$run/mesh"
 cd "$run"

@@ -12,7 +12,7 @@ root=$dest/usr
 fail() { echo "install test: $*" >&2; exit 1; }
 for f in bin/pyknoscope bin/pyknoscope-launch libexec/pyknoscope/mesh \
          share/pyknoscope/Pyknoscope.ini share/pyknoscope/PyknoscopeHelp.html \
-         share/pyknoscope/samples/aspirin.fou share/pyknoscope/samples/aspirin.con \
+         share/pyknoscope/samples/aspirin.fou share/pyknoscope/samples/aspirin.con share/pyknoscope/samples/aspirin.cif \
          share/applications/pyknoscope.desktop share/mime/packages/pyknoscope.xml \
          share/pixmaps/pyknoscope.xpm; do
   [ -e "$root/$f" ] || fail "missing $f"

@@ -32,7 +32,7 @@ TEST(Files, ShippedFilesAreWhatTheToolWrites) {
     EXPECT_LT(std::filesystem::file_size(e.path()), 1u << 20) << name;
     ++files;
   }
-  EXPECT_EQ(files, 12);
+  EXPECT_EQ(files, 15);
   EXPECT_EQ(test::RunTool(dir.path(), PYK_SAMPLEMAP_EXE, "-x").status, 1);
 }
 

@@ -1,4 +1,5 @@
-// Map files: title, count, records, cell, grid, operations, lattice translations.
+// Map files (title, count, records, cell, grid, operations, lattice
+// translations), contour conditions and the samples' models as CIF.
 #include "tools/samplemap/map_file.h"
 
 #include <cstdio>
@@ -59,5 +60,28 @@ std::string FormatConFile(const ConData& c) {
 bool WriteMapFile(const std::string& path, const MapData& m) { return WriteText(path, FormatMapFile(m)); }
 
 bool WriteConFile(const std::string& path, const ConData& c) { return WriteText(path, FormatConFile(c)); }
+
+std::string FormatModelCif(const CrystalStructure& s, const char* spaceGroup) {
+  std::string out;
+  std::string block = s.name;  // a data block's name has no blanks
+  for (char& c : block) c = c == ' ' ? '_' : c;
+  Append(out, "data_%s\n", block.c_str());
+  const double cell[6] = {s.cell.a, s.cell.b, s.cell.c, s.cell.alpha, s.cell.beta, s.cell.gamma};
+  const char* names[6] = {"length_a", "length_b", "length_c", "angle_alpha", "angle_beta", "angle_gamma"};
+  for (int i = 0; i < 6; ++i) Append(out, "_cell_%s %.4f\n", names[i], cell[i]);
+  Append(out, "_symmetry_space_group_name_H-M '%s'\n", spaceGroup);
+  out +=
+      "loop_\n_atom_site_label\n_atom_site_type_symbol\n_atom_site_fract_x\n_atom_site_fract_y\n"
+      "_atom_site_fract_z\n_atom_site_U_iso_or_equiv\n";
+  const double kUPerB = 1.0 / (8.0 * 3.14159265358979323846 * 3.14159265358979323846);
+  for (const AtomSite& a : s.sites) {
+    Append(out, "%s %s %.5f %.5f %.5f %.4f\n", a.label, a.type, a.xyz[0], a.xyz[1], a.xyz[2], a.biso * kUPerB);
+  }
+  return out;
+}
+
+bool WriteModelCif(const std::string& path, const CrystalStructure& s, const char* spaceGroup) {
+  return WriteText(path, FormatModelCif(s, spaceGroup));
+}
 
 }  // namespace pyk::sample

@@ -181,6 +181,17 @@ bool WriteSamples(const std::string& dir, bool ccp4, std::string* failedPath) {
       if (!whole && !WriteConFile(copyCon, f.con)) return failed(copyCon);
     }
   }
+  // The models the maps are computed from, for marking their atoms.
+  const struct {
+    const char* file;
+    const CrystalStructure& structure;
+    const char* spaceGroup;
+  } models[] = {{"aspirin.cif", Aspirin(), "P 1 21/c 1"},
+                {"nacl.cif", RockSalt(), "F m -3 m"},
+                {"si.cif", Silicon(), "F d -3 m:1"}};
+  for (const auto& m : models) {
+    if (!WriteModelCif(dir + "/" + m.file, m.structure, m.spaceGroup)) return failed(dir + "/" + m.file);
+  }
   return true;
 }
 

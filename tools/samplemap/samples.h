@@ -57,8 +57,9 @@ std::string Ccp4ConName(const SampleFile& f, bool whole);
 
 // Every shipped sample; false if one could not be built.
 bool BuildSamples(std::vector<SampleFile>* out);
-// Writes them into dir, with their CCP4 copies if asked; on failure names the
-// file that could not be written.
+// Writes them into dir, with their CCP4 copies if asked, and the models of
+// aspirin, rock salt and silicon as CIF; on failure names the file that
+// could not be written.
 bool WriteSamples(const std::string& dir, bool ccp4, std::string* failedPath);
 
 }  // namespace pyk::sample
