@@ -13,6 +13,7 @@ packages=(
   locales                                           # localedef and the sources of a comma-decimal locale
   desktop-file-utils libxml2-utils                  # checks of the installed desktop entry and file types
   gemmi-dev zlib1g-dev                              # CCP4/MRC maps, also gzipped
+  tao-pegtl-dev                                     # the CIF parser gemmi reads coordinate files with
 )
 
 missing=()

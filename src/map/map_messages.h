@@ -75,3 +75,15 @@ inline constexpr const char* kCcp4Uncovered =
     "%s: %s grid points of the cell have no value; the stored part does not cover the asymmetric unit";
 
 }  // namespace pyk::msg
+
+// Refusals of coordinate files (the model marked over the map), each naming the file.
+namespace pyk::msg {
+
+inline constexpr const char* kModelNotFound = "%s: the coordinate file cannot be opened";
+inline constexpr const char* kModelUnreadable = "%s: not a readable CIF or PDB file: %s";
+inline constexpr const char* kModelNoAtoms = "%s: no atom sites with coordinates";
+inline constexpr const char* kModelNoCell = "%s: no unit cell to place the atoms in the map's cell";
+inline constexpr const char* kModelSpaceGroup = "%s: space group \"%s\" is not known";
+inline constexpr const char* kModelTooLarge = "%s: %s atoms; at most %s can be marked";
+
+}  // namespace pyk::msg

@@ -51,6 +51,16 @@ PlaneAxes AxesOf(int plane) {
   }
 }
 
+bool FractionOnSection(const ViewState& s, const double frac[3], double* u, double* v) {
+  const PlaneAxes ax = AxesOf(s.m_nPlane);
+  const int n = s.m_anGrid[ax.normal];
+  const double d = frac[ax.normal] * n - WrapIndex(s.m_anSectionIndex[s.m_nPlane], n);
+  if (std::fabs(d - n * std::round(d / n)) >= 0.5) return false;
+  *u = frac[ax.u] * s.m_nGridU;
+  *v = frac[ax.v] * s.m_nGridV;
+  return true;
+}
+
 void AddSectionPoint(ViewState& s, int64_t x, int64_t y, int64_t z, float density) {
   const int64_t p[3] = {x, y, z};
   Collect(s, TargetOf(s), p, density);

@@ -31,6 +31,12 @@ struct SectionFrame {
 // Read off the computed section geometry; needs positive section counts.
 SectionFrame SectionFrameOf(const ViewState& s);
 
+// Whether a fractional position lies on the current section: within half a
+// grid step of it along the normal, periodically. *u and *v are then its
+// section grid coordinates, in [0, m_nGridU) and [0, m_nGridV) for a
+// position reduced into the cell.
+bool FractionOnSection(const ViewState& s, const double frac[3], double* u, double* v);
+
 // Reduces (x, y, z) into the cell and appends it to the work lists when it
 // lies on the current section. Needs positive grid counts.
 void AddSectionPoint(ViewState& s, int64_t x, int64_t y, int64_t z, float density);

@@ -80,6 +80,28 @@ struct Peak {
   double sigmas;  // (height - mean) / sigma of the map
 };
 
+// An atom of a crystal model read from a coordinate file: the label marked
+// on the map and its fractional position.
+struct ModelAtom {
+  std::string label;
+  double frac[3];
+};
+
+// An operation of the model's space group on fractional coordinates,
+// centring included: x' = rot x + tran.
+struct ModelOp {
+  double rot[3][3];
+  double tran[3];
+};
+
+// The model whose atoms are marked over the map: its atoms as the file lists
+// them and every operation of its group.
+struct AtomModel {
+  std::string file;
+  std::vector<ModelAtom> atoms;
+  std::vector<ModelOp> ops;
+};
+
 // How peaks are searched: the current section or the whole cell, and the
 // threshold in sigma (maxima at or above it, minima at or below its negative).
 struct PeakSearch {
@@ -255,6 +277,9 @@ struct ViewState : MapRecord {
   // cleared by every load.
   std::vector<Peak> m_vPeaks;
   PeakSearch m_peakSearch;
+  // The model marked over the map, kept from map to map, and whether it is shown.
+  AtomModel m_model;
+  int32_t m_bShowAtoms;
 
   // Mesh program paths and results.
   std::string m_strMeshExe;

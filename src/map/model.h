@@ -1,0 +1,24 @@
+// Crystal models from coordinate files, read by gemmi: a small-molecule CIF
+// (fractional atom sites), an mmCIF or a PDB file (orthogonal coordinates
+// and the cell that fractionalises them).
+#pragma once
+
+#include "state/platform.h"
+#include "state/view_state.h"
+
+namespace pyk {
+
+// The most atoms a model may list.
+inline constexpr int kMaxModelAtoms = 200000;
+
+// Reads the atoms and the space group's operations of the file at path into
+// *model: the CIF's own list of operations when it has one, else those of
+// its space-group name; a group that is not known is refused. Returns 0, or
+// -1 after one message naming the file, with *model unchanged.
+int ReadModelFile(const char* path, AtomModel* model, Platform& platform);
+
+// Every operation of the named group, centring included; *known is false
+// (and the list empty) for a name gemmi does not know.
+std::vector<ModelOp> ModelOpsOf(const char* spaceGroupName, bool* known);
+
+}  // namespace pyk
