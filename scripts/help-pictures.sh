@@ -9,3 +9,4 @@ cd "$top/data"
   aspirin-diff.fou aspirin-diff.con help/aspirin-diff-3sigma.png
 "$render" --size 640x480 --section 16 --peaks aspirin-patt.fou aspirin-patt.con help/aspirin-patt-harker.png
 "$render" --size 640x480 --section 24 --peaks aspirin.fou aspirin.con help/aspirin-peaks.png
+"$render" --size 640x480 --section 24 --model aspirin.cif aspirin.fou aspirin.con help/aspirin-model.png

@@ -134,6 +134,8 @@ TEST(RenderTool, FailuresGiveClearMessagesAndStatusOne) {
       {"--size 0x5 m.fou m.con a.bmp", "", nullptr},
       {"--mode mesh m.fou m.con a.bmp", "", nullptr},
       {"--sigma-step 0 m.fou m.con a.bmp", "", nullptr},
+      {"--model none.cif m.fou m.con a.bmp", "", "none.cif: the coordinate file cannot be opened\n"},
+      {"m.fou m.con a.bmp --model", "", nullptr},
   };
   for (const auto& r : rows) {
     const ToolRun run = Render(dir, r.args, r.env);
@@ -153,8 +155,13 @@ TEST(RenderTool, PicturesAreTheSameUnderACommaDecimalLocale) {
   ASSERT_TRUE(MakeCommaLocale(locpath)) << "localedef could not make " << kCommaLocale;
   ASSERT_EQ(HalfUnder(locpath, kCommaLocale), "0,5") << "the generated locale is not comma-decimal";
   const std::string comma = "env LOCPATH='" + locpath + "' LC_ALL=" + kCommaLocale;
+  WriteText(dir.File("m.cif"),
+            "data_m\n_cell_length_a 4\n_cell_length_b 6\n_cell_length_c 5\n_cell_angle_alpha 90\n"
+            "_cell_angle_beta 90\n_cell_angle_gamma 90\n_symmetry_space_group_name_H-M 'P 1'\n"
+            "loop_\n_atom_site_label\n_atom_site_fract_x\n_atom_site_fract_y\n_atom_site_fract_z\n"
+            "C1 0.25 0.5 0.0\n");
   for (const char* args : {"--size 160x120 m.fou m.con", "--mode 3d --rotate 20,10 --size 160x120 m.fou m.con",
-                           "--sigma-step 0.5 --symmetric --dashed --peaks --size 160x120 m.fou m.con"}) {
+                           "--sigma-step 0.5 --symmetric --dashed --peaks --model m.cif --size 160x120 m.fou m.con"}) {
     const ToolRun c = Render(dir, std::string(args) + " c.bmp", "env -u LOCPATH LC_ALL=C");
     const ToolRun de = Render(dir, std::string(args) + " de.bmp", comma);
     EXPECT_EQ(c.status, 0) << args << ": " << c.err;

@@ -36,6 +36,8 @@ inline constexpr const char* kCannotOpenDocument = "Failed to open document.";
 inline constexpr const char* kCaptureWarning =
     "Causion !!!\nThis dialog should be kept out of the window.\nAre you sure ?";
 inline constexpr const char* kBitmapSaveFailed = "BitMap file save failed !!!";
+inline constexpr const char* kModelFilter =
+    "Coordinate files (*.cif *.mmcif *.pdb *.ent) (*.cif *.mmcif *.pdb *.ent);;All files (*)";
 inline constexpr const char* kBitmapSuffix = "bmp";
 inline constexpr const char* kBitmapFilter = "Bit Map File (*.bmp) (*.bmp);;PNG File (*.png) (*.png)";
 

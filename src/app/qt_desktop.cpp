@@ -52,6 +52,14 @@ std::string QtDesktop::AskMapFile() {
   return dialog.selectedFiles().front().toLocal8Bit().toStdString();
 }
 
+std::string QtDesktop::AskModelFile() {
+  QFileDialog dialog(view_, QString(), QString(), msg::kModelFilter);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front().toLocal8Bit().toStdString();
+}
+
 bool QtDesktop::StartTextViewer(const std::string& path) {
   return QProcess::startDetached("xdg-open", {QString::fromLocal8Bit(path.c_str())});
 }

@@ -19,6 +19,7 @@ class QtDesktop : public Desktop {
   void Invalidate() override;
   bool RunProgramAndWait(const char* exe, const char* folder) override;
   std::string AskMapFile() override;
+  std::string AskModelFile() override;
   bool StartTextViewer(const std::string& path) override;
   bool StartBrowser(const std::string& path) override;
   bool AskOkCancel(const char* text) override;

@@ -15,6 +15,7 @@ bool InMode(const C& c, int mode) { return c.s.m_nViewMode == mode; }
 bool InMouseMode(const C& c, int mode) { return c.s.m_nMouseMode == mode; }
 bool MeshMode(const ViewState& s) { return s.m_nViewMode == k3dMesh; }
 bool MapHeld(const ViewState& s) { return s.m_bMapValid == 1; }
+bool ModelHeld(const ViewState& s) { return !s.m_model.atoms.empty(); }
 bool TwoColumnMap(const ViewState& s) { return s.m_bMapValid == 1 && s.m_bTwoColumn == 1; }
 
 enum Menu { kFile, kViewMode, kMouse, kSetHkl, kOption, kHelp };
@@ -105,6 +106,11 @@ const Command kCommands[] = {
     {kCmdPeakList, "Search the peaks of the section or the whole map, mark and list them", "Peak List", "peaks.xpm",
      {kOption, 1, "Peak List (&P)..."}, {82}, {}, [](C& c) { c.shell.EditPeakSearch(); }, nullptr,
      [](const ViewState& s) { return s.m_bMapValid == 1; }},
+    {kCmdModelAtoms, "Read a coordinate file (CIF, mmCIF or PDB) and mark its atoms on the sections",
+     "Model Atoms", nullptr, {kOption, 1, "Model Atoms (&A)..."}, {}, {}, [](C& c) { OnModelAtoms(c.s, c.desktop); }},
+    {kCmdShowModelAtoms, "Show the model's atoms on the sections On/Off", nullptr, nullptr,
+     {kOption, 1, "Show Model Atoms (&W)"}, {}, {}, [](C& c) { OnShowModelAtoms(c.s, c.desktop); },
+     [](const C& c) { return ModelHeld(c.s) && c.s.m_bShowAtoms == 1; }, ModelHeld},
     {kCmdSetColor, "Set colors of drawing objects", "Set Color", "color.xpm", {kOption, 2, "Set Color (&C) ..."},
      {81}, {}, [](C& c) { c.shell.EditColors(); }},
     {kCmdToolBar, "Show tool bar On/Off", nullptr, nullptr, {kOption, 3, "Tool Bar (&T)"}, {}, {},

@@ -51,6 +51,8 @@ enum CommandId : int {
   kCmdFirstColumn = 33003,
   kCmdSecondColumn = 33004,
   kCmdGoToSection = 33005,
+  kCmdModelAtoms = 33006,
+  kCmdShowModelAtoms = 33007,
 };
 
 // What only the window can do: the picture's capture, the modal dialogs,

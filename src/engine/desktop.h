@@ -15,6 +15,9 @@ class Desktop : public Platform {
  public:
   // The open-file dialog for maps; the chosen full path, or empty on Cancel.
   virtual std::string AskMapFile() = 0;
+  // The open-file dialog for coordinate files (CIF, mmCIF, PDB); the chosen
+  // full path, or empty on Cancel.
+  virtual std::string AskModelFile() = 0;
   // Opens the file in the desktop's text viewer without waiting; false when
   // no viewer could be started.
   virtual bool StartTextViewer(const std::string& path) = 0;

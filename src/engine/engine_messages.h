@@ -20,4 +20,7 @@ inline constexpr const char* kPointerSigma = " (%.2f sigma)";
 // Go to Section: the section shown, its axis (x, y or z) and its fractional coordinate.
 inline constexpr const char* kSectionGoneTo = "Section %d: %c = %.4f";
 
+// Model Atoms: the atoms and operations read, and the file.
+inline constexpr const char* kModelRead = "Model: %zu atoms, %zu symmetry operations from %s";
+
 }  // namespace pyk::msg

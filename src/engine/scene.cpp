@@ -1,6 +1,7 @@
 // The frame composer; transforms in call order: the last one listed acts first on the vertices.
 #include "engine/scene.h"
 
+#include "render/atom_marks.h"
 #include "render/colors.h"
 #include "render/contour_map.h"
 #include "render/gl.h"
@@ -60,6 +61,7 @@ void RenderScene(ViewState& s, PaneTexts* panes, const SceneOptions& options) {
       glTranslatef(s.m_fTransX, s.m_fTransY, s.m_fTransZ);
       KeepMapView(s);
       DrawPeakMarks(s);
+      DrawAtomMarks(s);
       DrawContourMap(s, options.contourDrawing);
       glEnable(GL_LIGHTING);
       break;
@@ -76,6 +78,7 @@ void RenderScene(ViewState& s, PaneTexts* panes, const SceneOptions& options) {
       glTranslatef(0.0f, 0.0f, -4.0f);
       KeepMapView(s);
       DrawPeakMarks(s);
+      DrawAtomMarks(s);
       DrawContourMap(s, options.contourDrawing);
       break;
     case k3dMesh:

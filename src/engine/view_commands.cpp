@@ -7,6 +7,7 @@
 #include "engine/engine_messages.h"
 #include "map/ccp4_map.h"
 #include "map/map_messages.h"
+#include "map/model.h"
 #include "map/paths.h"
 #include "map/peaks.h"
 #include "map/reader.h"
@@ -84,6 +85,21 @@ int OnDropFiles(ViewState& s, Desktop& desktop, const char* path) {
   const int loaded = FinishLoad(s, desktop, LoadMap(s, desktop, LoadRequest{path}));
   if (loaded == 0) desktop.Invalidate();
   return loaded;
+}
+
+void OnModelAtoms(ViewState& s, Desktop& desktop) {
+  const std::string path = desktop.AskModelFile();
+  if (path.empty() || ReadModelFile(path.c_str(), &s.m_model, desktop) != 0) return;
+  s.m_bShowAtoms = 1;
+  const std::string said = FormatText(msg::kModelRead, s.m_model.atoms.size(), s.m_model.ops.size(), path.c_str());
+  desktop.ShowStatus(said.c_str());
+  desktop.Invalidate();
+}
+
+void OnShowModelAtoms(ViewState& s, Desktop& desktop) {
+  if (s.m_model.atoms.empty()) return;
+  s.m_bShowAtoms = s.m_bShowAtoms == 0 ? 1 : 0;
+  desktop.Invalidate();
 }
 
 void OnViewDefault(ViewState& s, Desktop& desktop) { FinishLoad(s, desktop, OnDefaultView(s, desktop)); }

@@ -47,6 +47,11 @@ void OnDensityColumn(ViewState& s, Desktop& desktop, int column);
 // the list beside the report (the map's name with ".peaks") and opens it in
 // the text viewer as Show Density List does.
 void OnPeakList(ViewState& s, Desktop& desktop, const PeakSearch& search);
+// Model Atoms: reads the coordinate file the user chooses and marks its atoms
+// on the sections (a file that is refused leaves the shown model); Show
+// Model Atoms hides and shows the marks.
+void OnModelAtoms(ViewState& s, Desktop& desktop);
+void OnShowModelAtoms(ViewState& s, Desktop& desktop);
 // Opens the help page of the start-up folder in the browser.
 void OnHelpByHtml(const ViewState& s, Desktop& desktop);
 

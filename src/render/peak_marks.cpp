@@ -12,20 +12,17 @@
 namespace pyk {
 
 bool PeakOnSection(const ViewState& s, const Peak& p, double* u, double* v) {
-  const PlaneAxes ax = AxesOf(s.m_nPlane);
-  const int n = s.m_anGrid[ax.normal];
-  const double d = p.frac[ax.normal] * n - WrapIndex(s.m_anSectionIndex[s.m_nPlane], n);
-  if (std::fabs(d - n * std::round(d / n)) >= 0.5) return false;
-  *u = p.frac[ax.u] * s.m_nGridU;
-  *v = p.frac[ax.v] * s.m_nGridV;
-  return true;
+  return FractionOnSection(s, p.frac, u, v);
 }
 
 void DrawPeakMarks(const ViewState& s) {
   if (s.m_vPeaks.empty() || s.m_nGridU < 1 || s.m_nGridV < 1) return;
   const SectionFrame f = SectionFrameOf(s);
   const float arm = 0.03f * s.m_fMaxEdge;
-  UseEntry(s, kColFont);
+  // Unlit in the font colour, so that the marks read the same on the 3D floor.
+  glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
+  glDisable(GL_LIGHTING);
+  glColor3fv(s.m_afColor[kColFont]);
   for (size_t k = 0; k < s.m_vPeaks.size(); ++k) {
     double u, v;
     if (!PeakOnSection(s, s.m_vPeaks[k], &u, &v)) continue;
@@ -40,6 +37,7 @@ void DrawPeakMarks(const ViewState& s) {
     FormatC(number, sizeof number, "%zu", k + 1);
     DrawBitmapText(x + arm, y + arm, 0.0f, GLUT_BITMAP_HELVETICA_12, number);
   }
+  glPopAttrib();
 }
 
 }  // namespace pyk

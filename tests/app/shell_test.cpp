@@ -189,6 +189,37 @@ TEST(Shell, GoToSectionAsksAlongTheNormalAndSaysTheSectionReached) {
   EXPECT_EQ(v.frame->messagePane()->text().toStdString(), "Ready");
 }
 
+// Model Atoms reads the chosen coordinate file, shows its atoms and says what
+// it read; Show Model Atoms, enabled once a model is held, hides and shows
+// them. A file that cannot be read is named in a message, and the model held
+// stays; Cancel does nothing.
+TEST(Shell, ModelAtomsReadsAFileAndShowModelAtomsTogglesIt) {
+  Viewer v(Sample("nacl"));
+  v.frame->RefreshActions();
+  EXPECT_FALSE(v.frame->action(kCmdShowModelAtoms)->isEnabled());
+  v.Trigger(kCmdModelAtoms);  // Cancel
+  EXPECT_EQ(v.desktop.Count("ask-model"), 1);
+  EXPECT_TRUE(v.state().m_model.atoms.empty());
+  v.desktop.modelAnswer = v.dir.File("nacl.cif");
+  v.Trigger(kCmdModelAtoms);
+  const std::string said = "Model: 2 atoms, 192 symmetry operations from " + v.dir.File("nacl.cif");
+  EXPECT_EQ(v.desktop.Count("status:" + said), 1);
+  EXPECT_EQ(v.frame->messagePane()->text().toStdString(), said);
+  EXPECT_EQ(v.state().m_bShowAtoms, 1);
+  ASSERT_TRUE(v.frame->action(kCmdShowModelAtoms)->isEnabled());
+  EXPECT_TRUE(v.frame->action(kCmdShowModelAtoms)->isChecked());
+  v.Trigger(kCmdShowModelAtoms);
+  EXPECT_EQ(v.state().m_bShowAtoms, 0);
+  EXPECT_FALSE(v.frame->action(kCmdShowModelAtoms)->isChecked());
+  WriteText(v.dir.File("bad.pdb"), "CRYST1   10.000\n");
+  v.desktop.modelAnswer = v.dir.File("bad.pdb");
+  v.Trigger(kCmdModelAtoms);
+  ASSERT_EQ(v.desktop.Messages().size(), 1u);
+  EXPECT_EQ(v.desktop.Messages()[0].rfind(v.dir.File("bad.pdb") + ": ", 0), 0u) << v.desktop.Messages()[0];
+  EXPECT_EQ(v.state().m_model.file, v.dir.File("nacl.cif"));
+  EXPECT_EQ(v.state().m_bShowAtoms, 0);
+}
+
 // The six panes once a map is drawn, kept while the status bar is hidden. A
 // mesh program that cannot run keeps the mode; a section step then brings the
 // map back. Mesh mode swaps the enabling of density and viewpoint commands.

@@ -36,6 +36,7 @@ class RecordingDesktop : public Desktop {
     return runPrograms && real.RunProgramAndWait(exe, folder);
   }
   std::string AskMapFile() override { return Note("ask-file", fileAnswer); }
+  std::string AskModelFile() override { return Note("ask-model", modelAnswer); }
   bool StartTextViewer(const std::string& path) override { return Note("viewer:" + path, viewerOk); }
   bool StartBrowser(const std::string& path) override { return Note("browser:" + path, browserOk); }
   bool AskOkCancel(const char* text) override { return Note(std::string("ask-ok-cancel:") + text, okAnswer); }
@@ -51,7 +52,7 @@ class RecordingDesktop : public Desktop {
 
   RecordingPlatform rec;
   QWidget* view = nullptr;
-  std::string fileAnswer, bitmapAnswer;
+  std::string fileAnswer, modelAnswer, bitmapAnswer;
   bool viewerOk = true, browserOk = true, okAnswer = true;
   bool runPrograms = false;  // runs the programs (the mesh program) for real; else they fail
   QtDesktop real;

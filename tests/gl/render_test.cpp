@@ -12,6 +12,7 @@
 #include "engine/view_commands.h"
 #include "map/reader.h"
 #include "map/section.h"
+#include "map/section_choice.h"
 #include "render/colors.h"
 #include "render/gl.h"
 #include "render/material.h"
@@ -331,6 +332,31 @@ TEST(Render, MergedBandsGiveTheSamePixelsOnEverySample) {
 // one context after each command that changes an input (section, face, level,
 // colour, height, mode, type) gives the pixels of a fresh record set to the
 // same inputs and drawn in a fresh context.
+// An atom on the section is ringed in the label colour with its label below
+// and to the right; one half a cell off the section is not, and hiding the
+// model clears both.
+TEST(Render, AtomMarksRingAtomsOnTheSectionWhileShown) {
+  auto s = Scene(Flat, 0.2f);
+  const double z = SectionFraction(*s);
+  const ModelOp identity{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}, {0, 0, 0}};
+  s->m_model = {"m.cif", {{"C1", {0.3, 0.4, z}}, {"O2", {0.7, 0.6, z + 0.5}}}, {identity}};
+  const auto blackIn = [](const Picture& p, float x, float y, int x0, int x1, int y0, int y1) {
+    int n = 0;
+    for (int dy = y0; dy <= y1; ++dy) {
+      for (int dx = x0; dx <= x1; ++dx) n += IsBlack(p.AtModel(x, y, dx, dy));
+    }
+    return n;
+  };
+  for (const int shown : {1, 0}) {
+    s->m_bShowAtoms = shown;
+    const Picture p(*s);
+    EXPECT_TRUE(Near(p.AtModel(-2.0f, -1.0f), kWhite)) << "the ring is hollow";
+    EXPECT_EQ(blackIn(p, -2.0f, -1.0f, -4, 4, -4, 4) >= 8, shown == 1) << shown;  // the ring
+    EXPECT_EQ(blackIn(p, -2.0f, -1.0f, 3, 25, 4, 18) >= 8, shown == 1) << shown;  // "C1" below right
+    EXPECT_EQ(blackIn(p, 2.0f, 1.0f, -4, 25, -4, 18), 0) << shown;
+  }
+}
+
 TEST(Render, AfterEachCommandTheFrameEqualsAFreshDrawing) {
   std::string error;
   auto gl = OffscreenGl::Create(kW, kH, &error);

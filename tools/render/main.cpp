@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "engine/scene.h"
+#include "map/model.h"
 #include "map/peaks.h"
 #include "map/reader.h"
 #include "render/bmp.h"
@@ -25,7 +26,8 @@ namespace {
 constexpr const char* kUsage =
     "Usage: pyknoscope-render [--mode contour|3d] [--gradient] [--face l|h|k]\n"
     "                         [--section N | --at FRACTION] [--size WxH] [--rotate RX,RY]\n"
-    "                         [--sigma-step S] [--symmetric] [--dashed] [--peaks] MAP CON OUT\n"
+    "                         [--sigma-step S] [--symmetric] [--dashed] [--peaks]\n"
+    "                         [--model COORDINATES] MAP CON OUT\n"
     "\n"
     "Renders the picture the viewer shows for MAP with the contour conditions CON\n"
     "(as when started with these file arguments; Pyknoscope.ini is read from the\n"
@@ -38,7 +40,8 @@ constexpr const char* kUsage =
     "normal, as Go to Section does.\n"
     "--sigma-step sets the contour separation to S times the map's sigma,\n"
     "--symmetric lays the levels symmetric about zero, --dashed draws negative\n"
-    "lines dashed, --peaks marks the whole cell's peaks of 3 sigma and more.\n"
+    "lines dashed, --peaks marks the whole cell's peaks of 3 sigma and more,\n"
+    "--model marks the atoms of a coordinate file (CIF, mmCIF or PDB) on the section.\n"
     "Needs an X display (run it under Xvfb on a server).\n"
     "\n"
     "Exit status 0 on success; 1 after the messages on standard error.\n";
@@ -52,6 +55,7 @@ struct Options {
   float rotX = 0, rotY = 0;
   float sigmaStep = 0;  // 0: the separation the load gives
   bool symmetric = false, dashed = false, peaks = false;
+  const char* model = nullptr;
   std::string_view files[3];
   int fileCount = 0;
 };
@@ -76,6 +80,9 @@ int ParseOptions(int argc, char** argv, Options& o) {
       if (!more || pyk::ScanC(argv[++i], "%f", &o.sigmaStep) != 1 || !(o.sigmaStep > 0.0f)) {
         return Usage("--sigma-step needs a positive number");
       }
+    } else if (a == "--model") {
+      if (!more) return Usage("--model needs a coordinate file");
+      o.model = argv[++i];
     } else if (a == "--mode") {
       const std::string_view m = more ? argv[++i] : "";
       if (m == "contour") {
@@ -148,6 +155,10 @@ int main(int argc, char** argv) {
   if (o.peaks) {
     s.m_peakSearch.wholeMap = true;
     s.m_vPeaks = pyk::FindPeaks(s, s.m_peakSearch);
+  }
+  if (o.model != nullptr) {
+    if (pyk::ReadModelFile(o.model, &s.m_model, platform) != 0) return 1;
+    s.m_bShowAtoms = 1;
   }
   if (o.haveRotate) {
     s.m_fRotX = o.rotX;
