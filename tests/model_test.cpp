@@ -100,10 +100,18 @@ TEST(Model, RefusalsNameTheFileAndKeepTheModel) {
   } rows[] = {
       {"gone.cif", nullptr, ": the coordinate file cannot be opened"},
       {"broken.cif", "data_x\n_a\n", ": not a readable CIF or PDB file: "},
-      {"empty.cif", "data_x\n_cell_length_a 5\n", ": no atom sites with coordinates"},
+      {"unplaced.cif",
+       "data_x\n_cell_length_a 5\n_cell_length_b 5\n_cell_length_c 5\n_symmetry_space_group_name_H-M 'P "
+       "1'\nloop_\n_atom_site_label\n_atom_site_fract_x\n"
+       "_atom_site_fract_y\n_atom_site_fract_z\nO1 ? 0.2 0.3\n",
+       ": no atom sites with coordinates"},
       {"nocell.pdb", "ATOM      1  CA  ALA A   1       1.000   5.000  10.000  1.00 10.00           C\nEND\n",
        ": no unit cell to place the atoms in the map's cell"},
       {"group.cif", "", ": space group \"P 99\" is not known"},
+      {"nogroup.pdb",
+       "CRYST1   10.000   20.000   40.000  90.00  90.00  90.00\nATOM      1  CA  ALA A   1       1.000   5.000  10.000 "
+       " 1.00 10.00           C\n",
+       ": no space group name or symmetry operations"},
   };
   for (const auto& r : rows) {
     auto [dir, s, p] = Scratch();

@@ -84,6 +84,7 @@ inline constexpr const char* kModelUnreadable = "%s: not a readable CIF or PDB f
 inline constexpr const char* kModelNoAtoms = "%s: no atom sites with coordinates";
 inline constexpr const char* kModelNoCell = "%s: no unit cell to place the atoms in the map's cell";
 inline constexpr const char* kModelSpaceGroup = "%s: space group \"%s\" is not known";
+inline constexpr const char* kModelNoSpaceGroup = "%s: no space group name or symmetry operations";
 inline constexpr const char* kModelTooLarge = "%s: %s atoms; at most %s can be marked";
 
 }  // namespace pyk::msg

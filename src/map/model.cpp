@@ -6,6 +6,8 @@
 #define USE_STD_SNPRINTF 1
 #include "map/model.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -62,6 +64,14 @@ std::vector<ModelOp> ListedOps(gemmi::cif::Block& block) {
   return ops;
 }
 
+// The operations of the file's space-group name, or a refusal.
+int OpsOfGroup(const std::string& name, const char* path, AtomModel* m, Platform& platform) {
+  if (name.empty()) return Refuse(platform, msg::kModelNoSpaceGroup, path);
+  bool known = false;
+  m->ops = ModelOpsOf(name.c_str(), &known);
+  return known ? 0 : Refuse(platform, msg::kModelSpaceGroup, path, name.c_str());
+}
+
 // The atoms of a macromolecular structure's first model, labelled residue,
 // number and atom name ("LYS12:NZ"), fractionalised by its cell.
 int FromStructure(const gemmi::Structure& st, const char* path, AtomModel* m, Platform& platform) {
@@ -76,10 +86,7 @@ int FromStructure(const gemmi::Structure& st, const char* path, AtomModel* m, Pl
       }
     }
   }
-  bool known = false;
-  m->ops = ModelOpsOf(st.spacegroup_hm.c_str(), &known);
-  if (!known) return Refuse(platform, msg::kModelSpaceGroup, path, st.spacegroup_hm.c_str());
-  return 0;
+  return OpsOfGroup(st.spacegroup_hm, path, m, platform);
 }
 
 int FromCif(const char* path, AtomModel* m, Platform& platform) {
@@ -89,12 +96,7 @@ int FromCif(const char* path, AtomModel* m, Platform& platform) {
       const gemmi::SmallStructure small = gemmi::make_small_structure_from_block(block);
       for (const auto& site : small.sites) m->atoms.push_back({site.label, {site.fract.x, site.fract.y, site.fract.z}});
       m->ops = ListedOps(block);
-      if (m->ops.empty()) {
-        bool known = false;
-        m->ops = ModelOpsOf(small.spacegroup_hm.c_str(), &known);
-        if (!known) return Refuse(platform, msg::kModelSpaceGroup, path, small.spacegroup_hm.c_str());
-      }
-      return 0;
+      return m->ops.empty() ? OpsOfGroup(small.spacegroup_hm, path, m, platform) : 0;
     }
     if (block.find_values("_atom_site.Cartn_x").length() > 0) {
       return FromStructure(gemmi::make_structure_from_block(block), path, m, platform);
@@ -129,6 +131,11 @@ int ReadModelFile(const char* path, AtomModel* model, Platform& platform) {
   } catch (const std::exception& e) {
     return Refuse(platform, msg::kModelUnreadable, path, e.what());
   }
+  // A CIF gives "?" or "." for a coordinate it does not know: such a site has no place to mark.
+  const auto unplaced = [](const ModelAtom& a) {
+    return !std::isfinite(a.frac[0]) || !std::isfinite(a.frac[1]) || !std::isfinite(a.frac[2]);
+  };
+  m.atoms.erase(std::remove_if(m.atoms.begin(), m.atoms.end(), unplaced), m.atoms.end());
   if (m.atoms.empty()) return Refuse(platform, msg::kModelNoAtoms, path);
   if (m.atoms.size() > static_cast<size_t>(kMaxModelAtoms)) {
     return Refuse(platform, msg::kModelTooLarge, path, Grouped(static_cast<long long>(m.atoms.size())).c_str(),
