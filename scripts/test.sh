@@ -30,7 +30,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 echo "== fuzzers, ${fuzz_seconds} s each =="
 cmake -S "$top" -B "$top/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_CXX_COMPILER=clang++ -DPYK_FUZZ=ON -DPYK_TESTS=OFF -DPYK_BENCH=OFF >/dev/null
-fuzzers="map_reader ccp4_reader con_reader ini_reader mesh_input meshout_reader"
+fuzzers="map_reader ccp4_reader con_reader ini_reader mesh_input meshout_reader model_reader"
 cmake --build "$top/build-fuzz" -j2 --target $(printf 'fuzz_%s ' $fuzzers)
 for f in $fuzzers; do
   corpus="$top/build-fuzz/corpus-$f"
@@ -41,6 +41,7 @@ for f in $fuzzers; do
     map_reader) cp "$top"/data/*.fou "$top"/data/*.den "$shipped"/ ;;
     con_reader) cp "$top"/data/*.con "$shipped"/ ;;
     ini_reader) cp "$top"/data/Pyknoscope.ini "$shipped"/ ;;
+    model_reader) cp "$top"/data/*.cif "$shipped"/ ;;
   esac
   "$top/build-fuzz/fuzz/fuzz_$f" -max_total_time="$fuzz_seconds" -max_len=8192 -print_final_stats=0 \
     "$corpus" "$top/fuzz/seeds/$f" "$shipped" 2>&1 | tail -n 3
