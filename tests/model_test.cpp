@@ -78,18 +78,6 @@ TEST(Model, ReadsCifMmcifAndPdb) {
     for (size_t i = 0; i < r.labels.size(); ++i) EXPECT_EQ(m.atoms[i].label, r.labels[i]) << r.name;
     for (int i = 0; i < 3; ++i) EXPECT_NEAR(m.atoms.back().frac[i], r.lastFrac[i], 1e-9) << r.name << " " << i;
   }
-  // The second listed operation read as a matrix and a translation.
-  bool known = false;
-  const std::vector<ModelOp> p21c = ModelOpsOf("P 1 21/c 1", &known);
-  ASSERT_TRUE(known);
-  ASSERT_EQ(p21c.size(), 4u);
-  EXPECT_EQ(p21c[1].rot[0][0], -1.0);
-  EXPECT_EQ(p21c[1].rot[1][1], 1.0);
-  EXPECT_EQ(p21c[1].tran[1], 0.5);
-  EXPECT_EQ(p21c[1].tran[2], 0.5);
-  EXPECT_EQ(ModelOpsOf("F m -3 m", &known).size(), 192u);
-  EXPECT_TRUE(ModelOpsOf("P 99", &known).empty());
-  EXPECT_FALSE(known);
 }
 
 TEST(Model, RefusalsNameTheFileAndKeepTheModel) {

@@ -64,12 +64,13 @@ std::vector<ModelOp> ListedOps(gemmi::cif::Block& block) {
   return ops;
 }
 
-// The operations of the file's space-group name, or a refusal.
+// Every operation of the file's space-group name, centring included, or a refusal.
 int OpsOfGroup(const std::string& name, const char* path, AtomModel* m, Platform& platform) {
   if (name.empty()) return Refuse(platform, msg::kModelNoSpaceGroup, path);
-  bool known = false;
-  m->ops = ModelOpsOf(name.c_str(), &known);
-  return known ? 0 : Refuse(platform, msg::kModelSpaceGroup, path, name.c_str());
+  const gemmi::SpaceGroup* group = gemmi::find_spacegroup_by_name(name);
+  if (group == nullptr) return Refuse(platform, msg::kModelSpaceGroup, path, name.c_str());
+  for (const gemmi::Op& op : group->operations()) m->ops.push_back(ToModelOp(op));
+  return 0;
 }
 
 // The atoms of a macromolecular structure's first model, labelled residue,
@@ -106,15 +107,6 @@ int FromCif(const char* path, AtomModel* m, Platform& platform) {
 }
 
 }  // namespace
-
-std::vector<ModelOp> ModelOpsOf(const char* spaceGroupName, bool* known) {
-  std::vector<ModelOp> ops;
-  const gemmi::SpaceGroup* group = gemmi::find_spacegroup_by_name(spaceGroupName);
-  *known = group != nullptr;
-  if (group == nullptr) return ops;
-  for (const gemmi::Op& op : group->operations()) ops.push_back(ToModelOp(op));
-  return ops;
-}
 
 int ReadModelFile(const char* path, AtomModel* model, Platform& platform) {
   if (std::FILE* f = std::fopen(path, "rb")) {

@@ -17,8 +17,4 @@ inline constexpr int kMaxModelAtoms = 200000;
 // -1 after one message naming the file, with *model unchanged.
 int ReadModelFile(const char* path, AtomModel* model, Platform& platform);
 
-// Every operation of the named group, centring included; *known is false
-// (and the list empty) for a name gemmi does not know.
-std::vector<ModelOp> ModelOpsOf(const char* spaceGroupName, bool* known);
-
 }  // namespace pyk
