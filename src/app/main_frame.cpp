@@ -302,9 +302,10 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* e) {
   if (!FirstLocalFile(e->mimeData()).isEmpty()) e->acceptProposedAction();
 }
 
-// Every dropped file is opened as the document; the first one is loaded
-// once the drop has finished, so that no message box holds up the program
-// it came from. It waits in the drop slot, which the view reads and clears.
+// Every dropped file is opened as the document; the first one is loaded (a
+// coordinate file as the model) once the drop has finished, so that no
+// message box holds up the program it came from. It waits in the drop slot,
+// which the view reads and clears.
 void CMainFrame::dropEvent(QDropEvent* e) {
   const QString first = FirstLocalFile(e->mimeData());
   if (first.isEmpty()) return;

@@ -81,7 +81,18 @@ void OnFileOpen(ViewState& s, Desktop& desktop) {
   if (FinishLoad(s, desktop, LoadMap(s, desktop, LoadRequest{path, &reportView})) == 0) desktop.Invalidate();
 }
 
+// Reads the model whose atoms are marked, shows them and says what was read.
+int ReadModel(ViewState& s, Desktop& desktop, const char* path) {
+  if (ReadModelFile(path, &s.m_model, desktop) != 0) return -1;
+  s.m_bShowAtoms = 1;
+  const std::string said = FormatText(msg::kModelRead, s.m_model.atoms.size(), s.m_model.ops.size(), path);
+  desktop.ShowStatus(said.c_str());
+  desktop.Invalidate();
+  return 0;
+}
+
 int OnDropFiles(ViewState& s, Desktop& desktop, const char* path) {
+  if (IsCoordinateFileName(path)) return ReadModel(s, desktop, path);
   const int loaded = FinishLoad(s, desktop, LoadMap(s, desktop, LoadRequest{path}));
   if (loaded == 0) desktop.Invalidate();
   return loaded;
@@ -89,11 +100,7 @@ int OnDropFiles(ViewState& s, Desktop& desktop, const char* path) {
 
 void OnModelAtoms(ViewState& s, Desktop& desktop) {
   const std::string path = desktop.AskModelFile();
-  if (path.empty() || ReadModelFile(path.c_str(), &s.m_model, desktop) != 0) return;
-  s.m_bShowAtoms = 1;
-  const std::string said = FormatText(msg::kModelRead, s.m_model.atoms.size(), s.m_model.ops.size(), path.c_str());
-  desktop.ShowStatus(said.c_str());
-  desktop.Invalidate();
+  if (!path.empty()) ReadModel(s, desktop, path.c_str());
 }
 
 void OnShowModelAtoms(ViewState& s, Desktop& desktop) {

@@ -21,6 +21,7 @@ int FinishLoad(ViewState& s, Platform& platform, int loaded);
 // File Open: asks for a map and loads it with the report named after it.
 void OnFileOpen(ViewState& s, Desktop& desktop);
 // A dropped map: loaded with its own contour conditions; invalidates on success.
+// A dropped coordinate file (by its suffix) is read as the model instead.
 int OnDropFiles(ViewState& s, Desktop& desktop, const char* path);
 // Default View, then the mesh in 3D Mesh mode.
 void OnViewDefault(ViewState& s, Desktop& desktop);

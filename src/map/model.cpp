@@ -108,6 +108,14 @@ int FromCif(const char* path, AtomModel* m, Platform& platform) {
 
 }  // namespace
 
+bool IsCoordinateFileName(const char* path) {
+  const char* dot = std::strrchr(path, '.');
+  if (dot == nullptr || std::strchr(dot, '/') != nullptr) return false;
+  std::string suffix(dot);  // lowered by hand: the desktop's locale has no say in ASCII suffixes
+  for (char& c : suffix) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  return suffix == ".cif" || suffix == ".mmcif" || suffix == ".pdb" || suffix == ".ent";
+}
+
 int ReadModelFile(const char* path, AtomModel* model, Platform& platform) {
   if (std::FILE* f = std::fopen(path, "rb")) {
     std::fclose(f);

@@ -17,4 +17,8 @@ inline constexpr int kMaxModelAtoms = 200000;
 // -1 after one message naming the file, with *model unchanged.
 int ReadModelFile(const char* path, AtomModel* model, Platform& platform);
 
+// Whether the path's suffix names a coordinate file: .cif, .mmcif, .pdb or
+// .ent, in any case.
+bool IsCoordinateFileName(const char* path);
+
 }  // namespace pyk

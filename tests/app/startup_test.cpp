@@ -108,9 +108,15 @@ TEST(Startup, DroppedFilesLoadTheFirstMapBeforeTheNextPaint) {
   }
   v.Trigger(kCmdSectionUp);
   EXPECT_EQ(v.state().m_nSection, 1);
-  // The window stays usable: the next good drop loads.
+  // The window stays usable: the next good drop loads. A coordinate file
+  // dropped (by its suffix, in any case) is read as the model over the map.
   Drop(*v.frame, {v.dir.File("si.fou")});
   EXPECT_EQ(v.state().m_nStatus, 0);
+  std::filesystem::copy_file(v.dir.File("si.cif"), v.dir.File("si.CIF"));
+  Drop(*v.frame, {v.dir.File("si.CIF")});
+  EXPECT_EQ(v.state().m_model.atoms.size(), 1u);
+  EXPECT_EQ(v.state().m_bShowAtoms, 1);
+  EXPECT_EQ(std::string(v.state().m_szMapFile), v.dir.File("si.fou"));
 }
 
 // A start with three file arguments, as the desktop entry starts the viewer:
