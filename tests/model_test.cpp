@@ -4,11 +4,14 @@
 
 #include <cmath>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "map/atoms_on_section.h"
 #include "map/model.h"
+#include "map/model_geometry.h"
+#include "map/peaks.h"
 #include "map/section_choice.h"
 #include "pure_helpers.h"
 #include "support/files.h"
@@ -182,6 +185,67 @@ TEST(Model, RockSaltsFirstSectionHasEachIonOnceAPosition) {
   // No model, or no section: no marks.
   s->m_model.atoms.clear();
   EXPECT_TRUE(AtomsOnSection(*s).empty());
+}
+
+// Distances through the cell's metric: periodic, and in an oblique cell
+// (beta 120) the nearest image even where rounding each axis misses it.
+TEST(Model, NearestAtomMeasuresInTheMapsCell) {
+  auto s = FreshState();
+  const float cell[6] = {10, 10, 10, 90, 120, 90};
+  std::copy(cell, cell + 6, s->m_afCell);
+  const ModelOp identity{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}, {0, 0, 0}};
+  s->m_model = {"m.cif", {{"A", {0, 0, 0}}, {"B", {0.5, 0.5, 0}}}, {identity}};
+  const struct {
+    double frac[3];
+    int atom;
+    double distance;
+  } rows[] = {
+      {{0.1, 0, 0.1}, 0, 1.0},            // 1 + 1 + 2 (10)(10) cos 120 (0.01)
+      {{0.98, 0, 0}, 0, 0.2},             // across the cell's edge
+      {{0.6, 0, 0.4}, 0, std::sqrt(28)},  // (0.6, 0, 0.4), not (-0.4, 0, 0.4): sqrt 48
+      {{0.45, 0.5, 0}, 1, 0.5},
+  };
+  for (const auto& r : rows) {
+    const NearAtom near = NearestAtom(*s, r.frac);
+    EXPECT_EQ(near.atom, r.atom) << r.frac[0] << " " << r.frac[2];
+    EXPECT_NEAR(near.distance, r.distance, 1e-9) << r.frac[0] << " " << r.frac[2];
+  }
+}
+
+// With aspirin's model shown, the whole-map peak list names for each of the
+// 13 peaks a different heavy atom, a few hundredths of an Angstrom away.
+TEST(Model, PeakListNamesEachPeaksNearestAtom) {
+  auto s = MapWithModel("aspirin.fou", "aspirin.cif");
+  s->m_bShowAtoms = 1;
+  PeakSearch search;
+  search.wholeMap = true;
+  char* text = nullptr;
+  size_t size = 0;
+  FILE* out = open_memstream(&text, &size);
+  WritePeakList(*s, search, FindPeaks(*s, search), out);
+  std::fclose(out);
+  std::istringstream list(text);
+  std::free(text);
+  std::string line;
+  std::set<std::string> atoms;
+  std::vector<std::string> comments;
+  while (std::getline(list, line)) {
+    if (line[0] == '#') {
+      comments.push_back(line);
+      continue;
+    }
+    std::istringstream fields(line);
+    std::string n, x, y, z, height, sigmas, atom;
+    double distance = 1e9;
+    fields >> n >> x >> y >> z >> height >> sigmas >> atom >> distance;
+    EXPECT_NE(atom[0], 'H') << line;
+    EXPECT_LT(distance, 0.1) << line;
+    atoms.insert(atom);
+  }
+  EXPECT_EQ(atoms.size(), 13u);
+  ASSERT_EQ(comments.size(), 5u);
+  EXPECT_EQ(comments[3], "# model " + DataFile("aspirin.cif"));
+  EXPECT_EQ(comments[4], "# N x y z height height/sigma atom distance");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "map/model_geometry.h"
 #include "map/section.h"
 
 namespace pyk {
@@ -30,8 +31,8 @@ std::vector<SectionAtom> AtomsOnSection(const ViewState& s) {
     mates.clear();
     for (const ModelOp& op : model.ops) {
       std::array<double, 3> f;
-      for (int i = 0; i < 3; ++i)
-        f[i] = Reduced(op.rot[i][0] * x[0] + op.rot[i][1] * x[1] + op.rot[i][2] * x[2] + op.tran[i]);
+      ApplyModelOp(op, x, f.data());
+      for (double& e : f) e = Reduced(e);
       bool seen = false;
       for (const auto& m : mates) {
         seen = seen ||

@@ -37,6 +37,10 @@ inline constexpr const char* kPeaksSection = "# search: section %d of face (%.0f
 inline constexpr const char* kPeaksThreshold = "# threshold %.2f sigma; mean %.9g, sigma %.9g\n";
 inline constexpr const char* kPeaksColumns = "# N x y z height height/sigma\n";
 inline constexpr const char* kPeakLine = "%d %.4f %.4f %.4f %.4f %.2f\n";
+// With a model shown: its file, and each peak's nearest atom and the distance to it in Angstrom.
+inline constexpr const char* kPeaksModel = "# model %s\n";
+inline constexpr const char* kPeaksColumnsAtom = "# N x y z height height/sigma atom distance\n";
+inline constexpr const char* kPeakLineAtom = "%d %.4f %.4f %.4f %.4f %.2f %s %.2f\n";
 
 inline constexpr const char* kStatsLines = "mean %.9g\nsigma %.9g\nmin %.9g\nmax %.9g\npoints %lld\n";
 

@@ -7,6 +7,7 @@
 
 #include "map/images.h"
 #include "map/map_messages.h"
+#include "map/model_geometry.h"
 #include "map/section.h"
 #include "map/statistics.h"
 #include "text/c_numbers.h"
@@ -183,9 +184,19 @@ void WritePeakList(const ViewState& s, const PeakSearch& search, const std::vect
     PrintC(out, msg::kPeaksSection, s.m_nSection, double{s.m_afHkl[0]}, double{s.m_afHkl[1]}, double{s.m_afHkl[2]});
   }
   PrintC(out, msg::kPeaksThreshold, search.threshold, s.m_stats.mean, s.m_stats.sigma);
-  std::fputs(msg::kPeaksColumns, out);
+  const bool model = s.m_bShowAtoms == 1 && !s.m_model.atoms.empty();
+  if (model) PrintC(out, msg::kPeaksModel, s.m_model.file.c_str());
+  std::fputs(model ? msg::kPeaksColumnsAtom : msg::kPeaksColumns, out);
   int n = 0;
-  for (const Peak& p : peaks) PrintC(out, msg::kPeakLine, ++n, p.frac[0], p.frac[1], p.frac[2], p.height, p.sigmas);
+  for (const Peak& p : peaks) {
+    const NearAtom near = model ? NearestAtom(s, p.frac) : NearAtom{-1, 0.0};
+    if (near.atom < 0) {
+      PrintC(out, msg::kPeakLine, ++n, p.frac[0], p.frac[1], p.frac[2], p.height, p.sigmas);
+    } else {
+      PrintC(out, msg::kPeakLineAtom, ++n, p.frac[0], p.frac[1], p.frac[2], p.height, p.sigmas,
+             s.m_model.atoms[static_cast<size_t>(near.atom)].label.c_str(), near.distance);
+    }
+  }
 }
 
 }  // namespace pyk

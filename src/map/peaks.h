@@ -16,7 +16,9 @@ namespace pyk {
 std::vector<Peak> FindPeaks(const ViewState& s, const PeakSearch& search);
 
 // The peak list: '#' comment lines (map, search, threshold, mean and sigma,
-// the columns), then a line a peak: N x y z height height/sigma.
+// the columns), then a line a peak: N x y z height height/sigma. With a
+// model shown, a "# model" line, and each line ends with the nearest atom's
+// label and its distance in Angstrom.
 void WritePeakList(const ViewState& s, const PeakSearch& search, const std::vector<Peak>& peaks, FILE* out);
 
 }  // namespace pyk
