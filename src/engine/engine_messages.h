@@ -16,6 +16,8 @@ inline constexpr const char* kHelpFailed = "Cannot execute html file !!!";
 // that density in units of the map's sigma.
 inline constexpr const char* kPointerReading = "x %.3f  y %.3f  z %.3f   grid %d %d %d   density %.4g";
 inline constexpr const char* kPointerSigma = " (%.2f sigma)";
+// While a model is shown: the atom whose mate lies nearest, and the distance in Angstrom.
+inline constexpr const char* kPointerAtom = "   nearest atom %s %.2f A";
 
 // Go to Section: the section shown, its axis (x, y or z) and its fractional coordinate.
 inline constexpr const char* kSectionGoneTo = "Section %d: %c = %.4f";

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "engine/engine_messages.h"
+#include "map/model_geometry.h"
 #include "map/section.h"
 #include "state/message.h"
 
@@ -116,6 +117,13 @@ std::string PointerText(const ViewState& s, const PointerReading& r) {
   std::string text =
       FormatText(msg::kPointerReading, r.frac[0], r.frac[1], r.frac[2], r.index[0], r.index[1], r.index[2], r.density);
   if (s.m_stats.sigma > 0.0) text += FormatText(msg::kPointerSigma, (r.density - s.m_stats.mean) / s.m_stats.sigma);
+  if (s.m_bShowAtoms == 1 && !s.m_model.atoms.empty()) {
+    const NearAtom near = NearestAtom(s, r.frac);
+    if (near.atom >= 0) {
+      text +=
+          FormatText(msg::kPointerAtom, s.m_model.atoms[static_cast<size_t>(near.atom)].label.c_str(), near.distance);
+    }
+  }
   return text;
 }
 

@@ -18,7 +18,8 @@ struct PointerReading {
 // GL's viewport has them. False when no map was drawn or the point is off it.
 bool ReadPointer(const ViewState& s, double wx, double wy, PointerReading* r);
 
-// The status bar's text for a reading.
+// The status bar's text for a reading; while a model is shown, with the
+// nearest atom and its distance.
 std::string PointerText(const ViewState& s, const PointerReading& r);
 
 }  // namespace pyk

@@ -10,6 +10,7 @@
 #include "engine/scene.h"
 #include "engine/section_commands.h"
 #include "engine/view_commands.h"
+#include "map/model.h"
 #include "map/reader.h"
 #include "map/section.h"
 #include "map/section_choice.h"
@@ -472,7 +473,13 @@ TEST(Pointer, ProjectedGridPointsOfASkewedCellReadBackTheirIndicesAndValues) {
   EXPECT_FALSE(ReadPointer(*s, kWidth / 2.0, kHeight / 2.0, &r)) << "no map is drawn in 3D Mesh mode";
 
   r = PointerReading{{0.25, 0.5, 0.0625}, {14, 16, 4}, -0.356877};
-  EXPECT_EQ(PointerText(*s, r), "x 0.250  y 0.500  z 0.062   grid 14 16 4   density -0.3569 (-0.22 sigma)");
+  const std::string reading = "x 0.250  y 0.500  z 0.062   grid 14 16 4   density -0.3569 (-0.22 sigma)";
+  EXPECT_EQ(PointerText(*s, r), reading);
+  // With the model shown, the nearest atom follows: C2, at (0.247, 0.484, 0.009).
+  RecordingPlatform p;
+  ASSERT_EQ(ReadModelFile(DataFile("aspirin.cif").c_str(), &s->m_model, p), 0);
+  s->m_bShowAtoms = 1;
+  EXPECT_EQ(PointerText(*s, r), reading + "   nearest atom C2 0.61 A");
 }
 
 }  // namespace
