@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +16,7 @@
 
 #include <gemmi/ccp4.hpp>
 
+#include "map/model_geometry.h"
 #include "map/peaks.h"
 #include "map/reader.h"
 #include "map/section.h"
@@ -259,5 +262,30 @@ void BM_FindPeaksWholeMap(benchmark::State& st) {
   st.counters["peaks"] = static_cast<double>(found);
 }
 BENCHMARK(BM_FindPeaksWholeMap)->DenseRange(0, 7)->Unit(benchmark::kMillisecond);
+
+// The nearest atom to a point (each pointer move and peak line while a model
+// is shown): a protein-sized model of N atoms in a monoclinic cell with the
+// four operations of P21/c, at points spread over the cell.
+void BM_NearestAtom(benchmark::State& st) {
+  static auto s = pyk::MakeViewState();
+  const float cell[6] = {60, 40, 50, 90, 100, 90};
+  std::copy(cell, cell + 6, s->m_afCell);
+  const double ops[4][4] = {{1, 1, 0, 0}, {-1, 1, 0.5, 0.5}, {-1, -1, 0, 0}, {1, -1, 0.5, 0.5}};  // sx, sy, ty, tz
+  s->m_model.ops.clear();
+  for (const auto& o : ops) {
+    s->m_model.ops.push_back({{{o[0], 0, 0}, {0, o[1], 0}, {0, 0, o[0]}}, {0, o[2], o[3]}});
+  }
+  s->m_model.atoms.clear();
+  uint32_t seed = 12345;
+  const auto next = [&seed] { return (seed = seed * 1664525u + 1013904223u) / 4294967296.0; };
+  for (int64_t k = 0; k < st.range(0); ++k) s->m_model.atoms.push_back({"C", {next(), next(), next()}});
+  double sum = 0;
+  for (auto _ : st) {
+    const double p[3] = {next(), next(), next()};
+    sum += pyk::NearestAtom(*s, p).distance;
+  }
+  benchmark::DoNotOptimize(sum);
+}
+BENCHMARK(BM_NearestAtom)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
