@@ -33,6 +33,10 @@ std::vector<SectionAtom> AtomsOnSection(const ViewState& s) {
       std::array<double, 3> f;
       ApplyModelOp(op, x, f.data());
       for (double& e : f) e = Reduced(e);
+      // Drawn every frame: the cheap section test first, so that only the
+      // few mates on the section are compared for coincidence.
+      double u, v;
+      if (!FractionOnSection(s, f.data(), &u, &v)) continue;
       bool seen = false;
       for (const auto& m : mates) {
         seen = seen ||
@@ -40,8 +44,6 @@ std::vector<SectionAtom> AtomsOnSection(const ViewState& s) {
       }
       if (seen) continue;
       mates.push_back(f);
-      double u, v;
-      if (!FractionOnSection(s, f.data(), &u, &v)) continue;
       const int atom = static_cast<int>(a);
       marks.push_back({atom, u, v});
       if (u == 0.0) marks.push_back({atom, static_cast<double>(s.m_nGridU), v});

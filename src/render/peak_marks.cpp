@@ -2,18 +2,12 @@
 // the section's skewed grid, a cross of two short lines and the peak's number.
 #include "render/peak_marks.h"
 
-#include <cmath>
-
 #include "map/section.h"
 #include "render/frame.h"
 #include "render/gl.h"
 #include "text/c_numbers.h"
 
 namespace pyk {
-
-bool PeakOnSection(const ViewState& s, const Peak& p, double* u, double* v) {
-  return FractionOnSection(s, p.frac, u, v);
-}
 
 void DrawPeakMarks(const ViewState& s) {
   if (s.m_vPeaks.empty() || s.m_nGridU < 1 || s.m_nGridV < 1) return;
@@ -25,7 +19,7 @@ void DrawPeakMarks(const ViewState& s) {
   glColor3fv(s.m_afColor[kColFont]);
   for (size_t k = 0; k < s.m_vPeaks.size(); ++k) {
     double u, v;
-    if (!PeakOnSection(s, s.m_vPeaks[k], &u, &v)) continue;
+    if (!FractionOnSection(s, s.m_vPeaks[k].frac, &u, &v)) continue;
     const float x = static_cast<float>(f.ox + u * f.ax + v * f.bx), y = static_cast<float>(f.oy + u * f.ay + v * f.by);
     glBegin(GL_LINES);
     glVertex2f(x - arm, y);

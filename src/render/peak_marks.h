@@ -6,10 +6,6 @@
 
 namespace pyk {
 
-// Whether a peak lies on the current section (within half a grid step along
-// the normal); *u and *v are then its section grid coordinates.
-bool PeakOnSection(const ViewState& s, const Peak& p, double* u, double* v);
-
 // Drawn at the map's plane before the map, so that the map's own shapes at
 // the same depth leave the marks' pixels alone.
 void DrawPeakMarks(const ViewState& s);

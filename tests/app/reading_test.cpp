@@ -14,7 +14,6 @@
 #include "map/reader.h"
 #include "map/section.h"
 #include "render/gl.h"
-#include "render/peak_marks.h"
 #include "support/modal.h"
 #include "viewer_fixture.h"
 
@@ -64,7 +63,7 @@ TEST(Reading, PeakListMarksThePeaksAndOpensTheListBesideTheReport) {
   v.view->update();
   const QImage picture = v.Picture();
   double u, w;
-  ASSERT_TRUE(PeakOnSection(s, s.m_vPeaks[0], &u, &w));
+  ASSERT_TRUE(FractionOnSection(s, s.m_vPeaks[0].frac, &u, &w));
   const MapView& m = s.m_mapView;
   const auto& g = s.m_afSectionXYZ;
   const double x = g[0][0][0] + u * (g[1][0][0] - g[0][0][0]) + w * (g[0][1][0] - g[0][0][0]);

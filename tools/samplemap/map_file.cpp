@@ -3,6 +3,7 @@
 #include "tools/samplemap/map_file.h"
 
 #include <cstdio>
+#include <numbers>
 #include "text/c_numbers.h"
 
 namespace pyk::sample {
@@ -73,7 +74,7 @@ std::string FormatModelCif(const CrystalStructure& s, const char* spaceGroup) {
   out +=
       "loop_\n_atom_site_label\n_atom_site_type_symbol\n_atom_site_fract_x\n_atom_site_fract_y\n"
       "_atom_site_fract_z\n_atom_site_U_iso_or_equiv\n";
-  const double kUPerB = 1.0 / (8.0 * 3.14159265358979323846 * 3.14159265358979323846);
+  const double kUPerB = 1.0 / (8.0 * std::numbers::pi * std::numbers::pi);
   for (const AtomSite& a : s.sites) {
     Append(out, "%s %s %.5f %.5f %.5f %.4f\n", a.label, a.type, a.xyz[0], a.xyz[1], a.xyz[2], a.biso * kUPerB);
   }
